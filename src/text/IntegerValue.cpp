@@ -1,0 +1,21 @@
+#include "IntegerValue.h"
+
+#include "TextScanner.h"
+
+#include <climits>
+
+namespace tavrel {
+
+int integerValue(QStringView text)
+{
+    TextScanner scanner(text);
+    return scanner.scanInteger().value_or(0);
+}
+
+int saturatingAdd(int a, int b)
+{
+    const qint64 sum = qint64(a) + qint64(b);
+    return int(qBound<qint64>(INT_MIN, sum, INT_MAX));
+}
+
+} // namespace tavrel
