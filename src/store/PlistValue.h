@@ -10,6 +10,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <limits>
 #include <memory>
 #include <variant>
 
