@@ -2,6 +2,7 @@
 
 #include "TextScanner.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace tavrel {
@@ -15,7 +16,7 @@ int integerValue(QStringView text)
 int saturatingAdd(int a, int b)
 {
     const qint64 sum = qint64(a) + qint64(b);
-    return int(qBound<qint64>(INT_MIN, sum, INT_MAX));
+    return int(std::clamp<qint64>(sum, INT_MIN, INT_MAX));
 }
 
 } // namespace tavrel

@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace tavrel::encoding {
 namespace {
@@ -30,6 +31,9 @@ private:
     iconv_t m_cd;
 };
 
+// QString's code units in iconv's name for them.
+constexpr const char* nativeUtf16 = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? "UTF-16LE" : "UTF-16BE";
+
 enum class OnError
 {
     Fail,
@@ -39,7 +43,7 @@ enum class OnError
 // Decodes to UTF-16 (native order) through iconv.
 std::optional<QString> decodeWith(const char* from, QByteArrayView bytes, OnError onError)
 {
-    Converter cd("UTF-16LE", from);
+    Converter cd(nativeUtf16, from);
     if (!cd.valid())
         return std::nullopt;
     QString out;
@@ -79,7 +83,7 @@ std::optional<QString> decodeWith(const char* from, QByteArrayView bytes, OnErro
 
 std::optional<QByteArray> encodeWith(const char* to, QStringView text, bool lossy)
 {
-    Converter cd(to, "UTF-16LE");
+    Converter cd(to, nativeUtf16);
     if (!cd.valid())
         return std::nullopt;
     QByteArray out;
@@ -106,9 +110,11 @@ std::optional<QByteArray> encodeWith(const char* to, QStringView text, bool loss
         }
         if (!lossy || !in || inLeft < 2)
             return std::nullopt;
-        // Replace the character (both halves of a surrogate pair) by "?".
-        const char16_t unit = *reinterpret_cast<const char16_t*>(in);
-        const size_t width = (QChar::isHighSurrogate(unit) && inLeft >= 4) ? 4 : 2;
+        // Replace the character (both halves of a surrogate pair, a lone half alone) by "?".
+        char16_t units[2] = {};
+        std::memcpy(units, in, inLeft >= 4 ? 4 : 2);
+        const bool pair = inLeft >= 4 && QChar::isHighSurrogate(units[0]) && QChar::isLowSurrogate(units[1]);
+        const size_t width = pair ? 4 : 2;
         if (outLeft < 1) {
             const qsizetype done = outPtr - out.data();
             out.resize(out.size() * 2);
@@ -135,7 +141,15 @@ std::optional<QString> decodeCp932(QByteArrayView bytes)
 
 std::optional<QString> decodeShiftJisX0213(QByteArrayView bytes)
 {
-    return decodeWith("SHIFT_JISX0213", bytes, OnError::Fail);
+    auto text = decodeWith("SHIFT_JISX0213", bytes, OnError::Fail);
+    // iconv reads the single bytes 0x5C and 0x7E as the yen sign and the overline, which
+    // this form gives no other byte sequence; the service's pages mean ASCII there (markup,
+    // URLs with "~"), as CP932 reads them.
+    if (text) {
+        text->replace(QChar(0x00A5), u'\\');
+        text->replace(QChar(0x203E), u'~');
+    }
+    return text;
 }
 
 std::optional<QString> decodeIso2022Jp(QByteArrayView bytes)

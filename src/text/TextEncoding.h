@@ -22,6 +22,7 @@ namespace encoding {
 
 // Strict decoders: nothing when any byte sequence is invalid.
 std::optional<QString> decodeCp932(QByteArrayView bytes);
+// The bytes below 0x80 read as ASCII, as in CP932 (0x5C a backslash, 0x7E a tilde).
 std::optional<QString> decodeShiftJisX0213(QByteArrayView bytes);
 std::optional<QString> decodeIso2022Jp(QByteArrayView bytes);
 

@@ -22,6 +22,8 @@ qsizetype TextScanner::skipFrom(qsizetype position) const
 
 bool TextScanner::scan(QStringView literal)
 {
+    // An empty literal never matches: a step that could succeed without moving would let a
+    // scanning loop spin.
     if (literal.isEmpty())
         return false;
     const qsizetype start = skipFrom(m_position);
@@ -33,8 +35,11 @@ bool TextScanner::scan(QStringView literal)
 
 std::optional<QStringView> TextScanner::scanUpTo(QStringView marker)
 {
+    // An empty marker begins everywhere, so nothing is ever collected before it.
+    if (marker.isEmpty())
+        return std::nullopt;
     const qsizetype start = skipFrom(m_position);
-    qsizetype stop = marker.isEmpty() ? -1 : m_text.indexOf(marker, start, caseRule());
+    qsizetype stop = m_text.indexOf(marker, start, caseRule());
     if (stop < 0)
         stop = m_text.size();
     if (stop == start)

@@ -27,18 +27,22 @@ public:
     QStringView text() const { return m_text; }
 
     // Passes over skip characters; succeeds and moves past `literal` when the text there
-    // begins with it.
+    // begins with it. An empty literal fails.
     bool scan(QStringView literal);
-    // Collects up to the next `marker` (or the end); fails when nothing is collected.
+    // Passes over skip characters, then collects up to the next `marker` (or the end) and
+    // stops before it; fails when nothing is collected (the marker comes first, only skip
+    // characters are left, or the marker is empty).
     std::optional<QStringView> scanUpTo(QStringView marker);
-    // Collects up to the first character that is one of `stops` (or the end).
+    // Collects up to the first character that is one of `stops` (or the end); fails when
+    // nothing is collected.
     std::optional<QStringView> scanUpToAnyOf(QStringView stops);
     // Optional sign and decimal digits, clamped to 32 bits; fails without a digit.
     std::optional<int> scanInteger();
     // True when only skip characters remain.
     bool atEnd() const;
 
-    // "The text between A and B": scan up to A, scan A, scan up to B.
+    // "The text between A and B": scan up to A, scan A, scan up to B. Absent when any of the
+    // three steps fails; the steps that succeeded before keep their moves.
     std::optional<QStringView> textBetween(QStringView a, QStringView b);
 
     // The skip set: Unicode white space and line separators, the ideographic space included.
