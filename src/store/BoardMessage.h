@@ -33,8 +33,9 @@ struct BoardMessage
     PlistDict toDictionary() const;
 
     // The conversions before saving: in name, title and body, half-width katakana become
-    // full-width; then, with "UseTag" off, &, ", < and > become entities; finally every
-    // NO-BREAK SPACE becomes a space. The other fields stay as typed.
+    // full-width; then, with "UseTag" off, &, ", < and > become entities (every other
+    // character, white space included, is kept); finally every NO-BREAK SPACE becomes a
+    // space. The other fields stay as typed.
     void convertForSaving();
 
     friend bool operator==(const BoardMessage&, const BoardMessage&) = default;

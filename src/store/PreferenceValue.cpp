@@ -41,7 +41,8 @@ int clampToInt(double value)
 
 int clampToInt(qint64 value)
 {
-    return int(qBound<qint64>(std::numeric_limits<int>::min(), value, std::numeric_limits<int>::max()));
+    return int(
+        qBound(qint64(std::numeric_limits<int>::min()), value, qint64(std::numeric_limits<int>::max())));
 }
 
 } // namespace
