@@ -25,7 +25,7 @@ public:
         case Element::String:
             if (auto text = PlistDocument::text(node))
                 return PlistValue(std::move(*text));
-            return fail(node, QStringLiteral("malformed text in <string>"));
+            return fail(node, QStringLiteral("a bare \"&\", a bad reference or an element in <string>"));
         case Element::Integer:
             if (auto text = PlistDocument::utf8Text(node)) {
                 if (auto number = PlistDocument::parseInteger(*text))
@@ -112,7 +112,8 @@ private:
                     return fail(child, QStringLiteral("a value without its <key> in <dict>"));
                 key = PlistDocument::text(child);
                 if (!key)
-                    return fail(child, QStringLiteral("malformed text in <key>"));
+                    return fail(child,
+                                QStringLiteral("a bare \"&\", a bad reference or an element in <key>"));
                 continue;
             }
             std::optional<PlistValue> item = build(child, depth + 1);
