@@ -156,6 +156,18 @@ TEST(TavrelSplit, BoardScenarios)
          {{H::KaigishitsuName, QString()}, {H::MidokuSu, u"1"_qs}},
          {u".1"_qs},
          true},
+        {"a stored board whose header lacks the title key counts as retitled",
+         [] {
+             BoardLogFile log = storedBoard(QString(), {u"1"_qs});
+             log.header().remove(BoardLogHeader::KaigishitsuName);
+             return log;
+         }(),
+         {page(title, test::numbered(1, 3))},
+         {},
+         range(1, 3),
+         {{H::KaigishitsuName, title}, {H::MidokuSu, u"3"_qs}},
+         {u".1"_qs},
+         true},
         {"a stored board without title takes the page's without a reset",
          storedBoard(QString(), {u"1"_qs}),
          {page(title, test::numbered(1, 3))},
