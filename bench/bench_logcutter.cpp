@@ -5,6 +5,7 @@
 
 #include "logcutter/LogCutter.h"
 #include "store/BoardLogFile.h"
+#include "store/DateText.h"
 #include "store/PropertyList.h"
 #include "text/TextEncoding.h"
 
@@ -32,11 +33,15 @@ QString messageText(int n)
     return text + QStringLiteral("<a href=\"http://www.example.com/\">リンク</a><br>\n");
 }
 
+// Message n was written n × 10 minutes after the board opened.
+QDateTime momentOf(int n)
+{
+    return QDateTime(QDate(2004, 1, 1), QTime(0, 0), japanTime()).addSecs(qint64(n) * 600);
+}
+
 QString dateOf(int n)
 {
-    return QDateTime(QDate(2004, 1, 1), QTime(0, 0), QTimeZone(9 * 3600))
-        .addSecs(qint64(n) * 600)
-        .toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+    return momentOf(n).toString(QStringLiteral("yyyy/MM/dd HH:mm"));
 }
 
 BoardLogFile boardLog(int messages)
@@ -46,9 +51,7 @@ BoardLogFile boardLog(int messages)
     log.header().setKaigishitsuName(boardTitle);
     log.header().setForumID(QStringLiteral("BENCH01"));
     log.header().setNumberOfLastMes(QString::number(messages));
-    log.header().setDateOfLastMes(QDateTime(QDate(2004, 1, 1), QTime(0, 0), QTimeZone(9 * 3600))
-                                      .addSecs(qint64(messages) * 600)
-                                      .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss +0900")));
+    log.header().setDateOfLastMes(formatDateText(momentOf(messages)));
     log.body().reserve(messages);
     for (int n = 1; n <= messages; ++n) {
         MessageRecord r;
@@ -56,9 +59,7 @@ BoardLogFile boardLog(int messages)
         r.setComment(QString::number(n > 1 ? n - 1 : 0));
         r.setTitle(QStringLiteral("Re: 会議室の報告 その") + QString::number(n));
         r.setName(QStringLiteral("山田 太郎"));
-        r.setDate(QDateTime(QDate(2004, 1, 1), QTime(0, 0), QTimeZone(9 * 3600))
-                      .addSecs(qint64(n) * 600)
-                      .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss +0900")));
+        r.setDate(formatDateText(momentOf(n)));
         r.setContents(messageText(n));
         r.setCommentURL(
             QStringLiteral("http://nb1.example.com/nbbin/nb_wrent_do?bid=BENCH01&wr_type=M&wr_psq=") +
@@ -93,7 +94,8 @@ QByteArray nextPage(int after)
                            "nb_wrent_cm/BENCH01/wr_sq=") +
             number + QStringLiteral("?m=c\">コメント</a></td></tr>\n</table>\n<!-- END -->\n");
     }
-    return encoding::encodeCp932Lossy(page + QStringLiteral("</body></html>\n"));
+    page += QStringLiteral("</body></html>\n");
+    return encoding::encodeCp932Lossy(page);
 }
 
 struct Board
