@@ -40,11 +40,6 @@ LogCutterResult LogCutter::runCommandLine(const QStringList& arguments, const QS
     return LogCutter(arguments.at(0), arguments.at(1), serviceDomain).run();
 }
 
-QDateTime LogCutter::now() const
-{
-    return m_now.isValid() ? m_now : QDateTime::currentDateTime();
-}
-
 bool LogCutter::boardLogExists() const
 {
     const QFileInfo info(m_boardLogPath);
@@ -53,6 +48,9 @@ bool LogCutter::boardLogExists() const
 
 LogCutterResult LogCutter::run()
 {
+    // One clock for the whole run.
+    if (!m_now.isValid())
+        m_now = QDateTime::currentDateTime();
     QFile pageFile(m_pagePath);
     if (!pageFile.open(QIODevice::ReadOnly))
         return {};
@@ -111,7 +109,7 @@ bool LogCutter::settleIdentity(BoardLogFile& log, const QString& page, bool chec
 {
     BoardLogHeader& header = log.header();
     const QString title = BoardPage::decodedTitle(page);
-    switch (BoardIdentity::decide(header, boardLogExists(), title, page, checkRestart, now())) {
+    switch (BoardIdentity::decide(header, boardLogExists(), title, page, checkRestart, m_now)) {
     case BoardIdentity::Decision::TakeTitle:
         if (BoardPage::title(page))
             header.setKaigishitsuName(title);
@@ -138,7 +136,7 @@ LogCutterResult LogCutter::cutBoardPage(BoardLogFile& log, const QString& page)
     LogCutterResult result;
     if (!settleIdentity(log, page, true, result))
         return result;
-    BoardPageMerge::merge(log, page, m_serviceDomain, now());
+    BoardPageMerge::merge(log, page, m_serviceDomain, m_now);
     return write(log, result);
 }
 
@@ -148,7 +146,7 @@ LogCutterResult LogCutter::cutMyDeskPage(BoardLogFile& log, const QString& page)
     if (!settleIdentity(log, page, false, result))
         return result;
     // No duplicate detection here: every message of the page is a new record.
-    const QList<MessageRecord> messages = MyDeskPage::messages(page, now());
+    const QList<MessageRecord> messages = MyDeskPage::messages(page, m_now);
     if (!messages.isEmpty()) {
         log.body().append(messages);
         const int count = int(qMin<qsizetype>(messages.size(), INT_MAX));

@@ -29,7 +29,8 @@ class LogCutter
 public:
     LogCutter(QString boardLogPath, QString pagePath, QString serviceDomain);
 
-    // The moment that fills the parts of a date a page lacks (the current time by default).
+    // The moment that fills the parts of a date a page lacks (by default the time the run
+    // starts).
     void setNow(const QDateTime& now) { m_now = now; }
 
     LogCutterResult run();
@@ -46,7 +47,6 @@ private:
     bool settleIdentity(BoardLogFile& log, const QString& page, bool checkRestart, LogCutterResult& result);
     bool startAfresh(BoardLogFile& log, LogCutterResult& result);
     LogCutterResult write(const BoardLogFile& log, LogCutterResult result) const;
-    QDateTime now() const;
 
     QString m_boardLogPath;
     QString m_pagePath;
