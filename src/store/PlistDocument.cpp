@@ -12,7 +12,9 @@ namespace tavrel {
 
 namespace {
 
-constexpr unsigned parseOptions = pugi::parse_cdata | pugi::parse_ws_pcdata_single;
+// Text that an element holds alone is kept in the element itself (parse_embed_pcdata), which
+// halves the nodes of a typical file.
+constexpr unsigned parseOptions = pugi::parse_cdata | pugi::parse_ws_pcdata_single | pugi::parse_embed_pcdata;
 
 bool isXmlSpace(char c)
 {
@@ -269,6 +271,8 @@ bool PlistDocument::load(QByteArray bytes, QString* error)
         m_root = top;
         return true;
     }
+    if (holdsText(top))
+        return fail(failure(top, QStringLiteral("text in <plist>")));
     for (pugi::xml_node node : top.children()) {
         if (node.type() == pugi::node_element) {
             if (m_root)
@@ -330,6 +334,9 @@ QString PlistDocument::failure(pugi::xml_node node, const QString& what) const
 std::optional<QByteArray> PlistDocument::utf8Text(pugi::xml_node element)
 {
     QByteArray out;
+    // Text kept in the element comes before any child.
+    if (!appendDecoded(valueOf(element), out))
+        return std::nullopt;
     for (pugi::xml_node child : element.children()) {
         switch (child.type()) {
         case pugi::node_pcdata:
@@ -350,12 +357,9 @@ std::optional<QByteArray> PlistDocument::utf8Text(pugi::xml_node element)
 
 std::optional<QString> PlistDocument::text(pugi::xml_node element)
 {
-    const pugi::xml_node child = element.first_child();
-    if (!child)
-        return QString();
-    // The usual case: one run of text, most often without any reference.
-    if (!child.next_sibling() && child.type() == pugi::node_pcdata) {
-        const QByteArrayView value = valueOf(child);
+    // The usual case: one run of text kept in the element, most often without any reference.
+    if (!element.first_child()) {
+        const QByteArrayView value = valueOf(element);
         if (!value.contains('&'))
             return sharedText(value);
     }
@@ -367,13 +371,8 @@ std::optional<QString> PlistDocument::text(pugi::xml_node element)
 
 bool PlistDocument::keyBytes(pugi::xml_node key, QByteArrayView& bytes, QByteArray& buffer)
 {
-    const pugi::xml_node child = key.first_child();
-    if (!child) {
-        bytes = QByteArrayView("", 0);
-        return true;
-    }
-    if (!child.next_sibling() && child.type() == pugi::node_pcdata) {
-        bytes = valueOf(child);
+    if (!key.first_child()) {
+        bytes = valueOf(key);
         if (!bytes.contains('&'))
             return true;
     }
@@ -488,7 +487,17 @@ bool PlistDocument::isBlank(pugi::xml_node node)
 {
     if (node.type() != pugi::node_pcdata)
         return node.type() != pugi::node_cdata && node.type() != pugi::node_element;
-    for (const char* c = node.value(); *c; ++c) {
+    return isBlankText(node.value());
+}
+
+bool PlistDocument::holdsText(pugi::xml_node element)
+{
+    return !isBlankText(element.value());
+}
+
+bool PlistDocument::isBlankText(const char* text)
+{
+    for (const char* c = text; *c; ++c) {
         if (!isXmlSpace(*c))
             return false;
     }

@@ -238,6 +238,10 @@ TEST(PropertyList, RefusesBrokenFiles)
         {"key without value", plist("<dict><key>a</key></dict>"), PropertyList::Root::Any},
         {"value without key", plist("<dict><string>a</string></dict>"), PropertyList::Root::Any},
         {"text in a dictionary", plist("<dict>stray<key>a</key><string/></dict>"), PropertyList::Root::Any},
+        {"text in an array", plist("<array>stray<string/></array>"), PropertyList::Root::Any},
+        {"text after an array item", plist("<array><string/>stray</array>"), PropertyList::Root::Any},
+        {"text in a flag", plist("<true>yes</true>"), PropertyList::Root::Any},
+        {"text in plist", "<plist>stray<dict/></plist>", PropertyList::Root::Any},
         {"element in a string", plist("<string>a<b/>c</string>"), PropertyList::Root::Any},
         {"two values in plist", plist("<string/><string/>"), PropertyList::Root::Any},
         {"empty plist", plist(""), PropertyList::Root::Any},
@@ -257,7 +261,7 @@ TEST(PropertyList, RefusesBrokenFiles)
     }
 }
 
-TEST(PropertyList, AcceptsNestingUpToTheLimitAndAByteOrderMark)
+TEST(PropertyList, AcceptsNestingUpToTheLimitAByteOrderMarkAndMixedText)
 {
     QByteArray deep;
     for (int i = 0; i < PropertyList::maxDepth; ++i)
@@ -269,6 +273,10 @@ TEST(PropertyList, AcceptsNestingUpToTheLimitAndAByteOrderMark)
     const auto bare = PropertyList::parse("\xEF\xBB\xBF<dict><key>a</key><string>b</string></dict>", &error);
     ASSERT_TRUE(bare) << error.toStdString();
     EXPECT_EQ(bare->toDict().string(u"a"), u"b"_qs);
+    const auto mixed =
+        PropertyList::parse(plist("<string>a&amp;<![CDATA[<&>]]>&#x41;<!-- note --> b</string>"), &error);
+    ASSERT_TRUE(mixed) << error.toStdString();
+    EXPECT_EQ(mixed->toString(), u"a&<&>A b"_qs);
 }
 
 TEST(PropertyList, AcceptsUtf8OfEveryLength)
