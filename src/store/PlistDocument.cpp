@@ -140,10 +140,19 @@ qsizetype firstInvalidByte(QByteArrayView bytes)
             }
         }
         const uchar c = *s;
-        if (c == 0)
-            return s - begin;
         if (c < 0x80) {
+            if (c == 0)
+                return s - begin;
             ++s;
+            continue;
+        }
+        // Three bytes, the usual length of Japanese text.
+        if ((c & 0xF0) == 0xE0 && end - s >= 3) {
+            const uchar b1 = s[1];
+            if ((b1 & 0xC0) != 0x80 || (s[2] & 0xC0) != 0x80 || (c == 0xE0 && b1 < 0xA0) ||
+                (c == 0xED && b1 > 0x9F))
+                return s - begin;
+            s += 3;
             continue;
         }
         int length = 0;
