@@ -153,6 +153,39 @@ TEST(PropertyList, WritesApplesForm)
     EXPECT_EQ(PropertyList::serialize(value), expected);
 }
 
+TEST(PropertyList, ExtremeValuesSurviveARoundTrip)
+{
+    QString controls;
+    for (char16_t c = 1; c < 0x20; ++c)
+        controls.append(QChar(c));
+    const PlistValue value = PlistArray{
+        utc(1, 1, 1, 0, 0, 0),
+        utc(9999, 12, 31, 23, 59, 59),
+        std::numeric_limits<qint64>::min(),
+        std::numeric_limits<qint64>::max(),
+        -0.0,
+        1e308,
+        5e-324,
+        0.1,
+        std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity(),
+        QString(controls + u"\uFFFE\U0010FFFF"_qs),
+        QByteArray(1000, '\xff'),
+    };
+    QString error;
+    const std::optional<PlistValue> back = PropertyList::parse(PropertyList::serialize(value), &error);
+    ASSERT_TRUE(back) << error.toStdString();
+    EXPECT_EQ(*back, value);
+    EXPECT_TRUE(std::signbit(back->toArray().at(4).toReal()));
+    const auto nan = PropertyList::parse(PropertyList::serialize(std::numeric_limits<double>::quiet_NaN()));
+    ASSERT_TRUE(nan);
+    EXPECT_TRUE(std::isnan(nan->toReal()));
+    // A NUL cannot stand in an XML file: it is left out rather than making the file unreadable.
+    const auto nul = PropertyList::parse(PropertyList::serialize(u"a\0b"_qs));
+    ASSERT_TRUE(nul);
+    EXPECT_EQ(nul->toString(), u"ab"_qs);
+}
+
 TEST(PropertyList, OurFilesLoadInPlistlib)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("python3")).isEmpty())
