@@ -327,6 +327,34 @@ TEST(PropertyList, AcceptsUtf8OfEveryLength)
     }
 }
 
+TEST(PropertyList, ReadsFilesInPiecesWithCharactersAcrossTheirBorders)
+{
+    tavrel::test::TempDir dir;
+    const QByteArray head = plist("<string>");
+    const qsizetype border = 1 << 20; // the size of a piece read at once
+    for (const char* character : {"\xe3\x81\x82", "\xf0\x9f\x98\x80", "\xc3\xa9"}) {
+        for (qsizetype before = 1; before <= 4; ++before) {
+            SCOPED_TRACE(testing::Message() << QByteArray(character).toHex().constData() << " " << before);
+            QByteArray bytes = head.left(head.indexOf("</plist>"));
+            bytes.append(QByteArray(border - before - bytes.size(), 'x'));
+            bytes.append(character);
+            bytes.append("</string></plist>");
+            const QString path = dir.writeFile(QStringLiteral("big.plist"), bytes);
+            QString error;
+            const std::optional<PlistValue> value = PropertyList::readFile(path, &error);
+            ASSERT_TRUE(value) << error.toStdString();
+            EXPECT_TRUE(value->toString().endsWith(QString::fromUtf8(character)));
+        }
+    }
+    QByteArray broken = plist("<string></string>");
+    broken.insert(broken.indexOf("</string>"), QByteArray(border + 100, 'y') + "\xe3\x81");
+    const QString path = dir.writeFile(QStringLiteral("broken.plist"), broken);
+    QString error;
+    EXPECT_FALSE(PropertyList::readFile(path, &error));
+    EXPECT_TRUE(error.endsWith(QStringLiteral("at byte %1").arg(broken.indexOf("\xe3\x81"))))
+        << error.toStdString();
+}
+
 TEST(PropertyList, ReadFileNamesTheFileAndTheFault)
 {
     tavrel::test::TempDir dir;
