@@ -39,6 +39,8 @@ public:
 
     // Parses `bytes` (kept and changed in place). False with a message when broken.
     bool load(QByteArray bytes, QString* error);
+    // Reads and parses a file; the message then starts with the file's path.
+    bool loadFile(const QString& path, QString* error);
     // The value element of the document: the one child of <plist>, or a bare top element.
     pugi::xml_node rootValue() const { return m_root; }
 
@@ -61,11 +63,64 @@ public:
 
     // True for a child that only holds white space between elements (skipped in containers).
     static bool isBlank(pugi::xml_node node);
+    // True for a container that holds text of its own, other than white space (the parser
+    // keeps the text an element holds before any child in the element itself).
+    static bool holdsText(pugi::xml_node element);
+
+    // Walks the key and value pairs of a <dict> element: `entry(key, valueNode)` gets the key
+    // as UTF-8 with its references decoded. Stops at the first malformed pair, or when `entry`
+    // returns false (having set `error` itself), and returns false.
+    template<typename Entry>
+    bool forEachEntry(pugi::xml_node dict, Entry&& entry, QString* error) const;
 
 private:
+    bool parse(QString* error);
+    static bool isBlankText(const char* text);
+    static bool keyBytes(pugi::xml_node key, QByteArrayView& bytes, QByteArray& buffer);
+
     QByteArray m_bytes;
     pugi::xml_document m_document;
     pugi::xml_node m_root;
 };
+
+template<typename Entry>
+bool PlistDocument::forEachEntry(pugi::xml_node dict, Entry&& entry, QString* error) const
+{
+    pugi::xml_node key;
+    QByteArray buffer;
+    if (holdsText(dict)) {
+        *error = failure(dict, QStringLiteral("text in <dict>"));
+        return false;
+    }
+    for (pugi::xml_node child = dict.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element) {
+            if (isBlank(child))
+                continue;
+            *error = failure(child, QStringLiteral("text in <dict>"));
+            return false;
+        }
+        if (!key) {
+            if (elementOf(child) != Element::Key) {
+                *error = failure(child, QStringLiteral("a value without its <key> in <dict>"));
+                return false;
+            }
+            key = child;
+            continue;
+        }
+        QByteArrayView name;
+        if (!keyBytes(key, name, buffer)) {
+            *error = failure(key, QStringLiteral("a bare \"&\", a bad reference or an element in <key>"));
+            return false;
+        }
+        if (!entry(name, child))
+            return false;
+        key = pugi::xml_node();
+    }
+    if (key) {
+        *error = failure(key, QStringLiteral("a <key> without its value in <dict>"));
+        return false;
+    }
+    return true;
+}
 
 } // namespace tavrel
