@@ -89,6 +89,8 @@ std::optional<BoardLogFile> BoardLogReader::read(QByteArray bytes, QString* erro
                 if (PlistDocument::elementOf(value) != Element::Array)
                     return fail(&message,
                                 document.failure(value, QStringLiteral("\"Body\" is not an array")));
+                if (PlistDocument::holdsText(value))
+                    return fail(&message, document.failure(value, QStringLiteral("text in <array>")));
                 file.m_hasBody = true;
                 file.m_body.clear();
                 qsizetype count = 0;

@@ -61,6 +61,9 @@ public:
 
     // True for a child that only holds white space between elements (skipped in containers).
     static bool isBlank(pugi::xml_node node);
+    // True for a container that holds text of its own, other than white space (the parser
+    // keeps the text an element holds before any child in the element itself).
+    static bool holdsText(pugi::xml_node element);
 
     // Walks the key and value pairs of a <dict> element: `entry(key, valueNode)` gets the key
     // as UTF-8 with its references decoded. Stops at the first malformed pair, or when `entry`
@@ -69,6 +72,7 @@ public:
     bool forEachEntry(pugi::xml_node dict, Entry&& entry, QString* error) const;
 
 private:
+    static bool isBlankText(const char* text);
     static bool keyBytes(pugi::xml_node key, QByteArrayView& bytes, QByteArray& buffer);
 
     QByteArray m_bytes;
@@ -81,6 +85,10 @@ bool PlistDocument::forEachEntry(pugi::xml_node dict, Entry&& entry, QString* er
 {
     pugi::xml_node key;
     QByteArray buffer;
+    if (holdsText(dict)) {
+        *error = failure(dict, QStringLiteral("text in <dict>"));
+        return false;
+    }
     for (pugi::xml_node child = dict.first_child(); child; child = child.next_sibling()) {
         if (child.type() != pugi::node_element) {
             if (isBlank(child))

@@ -224,6 +224,12 @@ TEST(PropertyList, RefusesBrokenFiles)
         {"invalid UTF-8", plist("<string>\xff\xfe</string>"), PropertyList::Root::Any},
         {"overlong UTF-8", plist("<string>\xc0\xaf</string>"), PropertyList::Root::Any},
         {"UTF-8 surrogate", plist("<string>\xed\xa0\x80</string>"), PropertyList::Root::Any},
+        {"overlong three bytes", plist("<string>\xe0\x80\xaf</string>"), PropertyList::Root::Any},
+        {"overlong four bytes", plist("<string>\xf0\x80\x80\xaf</string>"), PropertyList::Root::Any},
+        {"past U+10FFFF", plist("<string>\xf4\x90\x80\x80</string>"), PropertyList::Root::Any},
+        {"lone continuation byte", plist("<string>abcdefgh\x80</string>"), PropertyList::Root::Any},
+        {"sequence cut short", plist("<string>\xe3\x81</string>"), PropertyList::Root::Any},
+        {"sequence cut by the end", QByteArray("<string/>\xe3\x81"), PropertyList::Root::Any},
         {"NUL byte", plist("<string>a</string>").replace('a', '\0'), PropertyList::Root::Any},
         {"array where a dictionary is wanted", plist("<array/>"), PropertyList::Root::Dictionary},
         {"dictionary where an array is wanted", plist("<dict/>"), PropertyList::Root::Array},
@@ -232,6 +238,10 @@ TEST(PropertyList, RefusesBrokenFiles)
         {"key without value", plist("<dict><key>a</key></dict>"), PropertyList::Root::Any},
         {"value without key", plist("<dict><string>a</string></dict>"), PropertyList::Root::Any},
         {"text in a dictionary", plist("<dict>stray<key>a</key><string/></dict>"), PropertyList::Root::Any},
+        {"text in an array", plist("<array>stray<string/></array>"), PropertyList::Root::Any},
+        {"text after an array item", plist("<array><string/>stray</array>"), PropertyList::Root::Any},
+        {"text in a flag", plist("<true>yes</true>"), PropertyList::Root::Any},
+        {"text in plist", "<plist>stray<dict/></plist>", PropertyList::Root::Any},
         {"element in a string", plist("<string>a<b/>c</string>"), PropertyList::Root::Any},
         {"two values in plist", plist("<string/><string/>"), PropertyList::Root::Any},
         {"empty plist", plist(""), PropertyList::Root::Any},
@@ -251,7 +261,7 @@ TEST(PropertyList, RefusesBrokenFiles)
     }
 }
 
-TEST(PropertyList, AcceptsNestingUpToTheLimitAndAByteOrderMark)
+TEST(PropertyList, AcceptsNestingUpToTheLimitAByteOrderMarkAndMixedText)
 {
     QByteArray deep;
     for (int i = 0; i < PropertyList::maxDepth; ++i)
@@ -263,6 +273,25 @@ TEST(PropertyList, AcceptsNestingUpToTheLimitAndAByteOrderMark)
     const auto bare = PropertyList::parse("\xEF\xBB\xBF<dict><key>a</key><string>b</string></dict>", &error);
     ASSERT_TRUE(bare) << error.toStdString();
     EXPECT_EQ(bare->toDict().string(u"a"), u"b"_qs);
+    const auto mixed =
+        PropertyList::parse(plist("<string>a&amp;<![CDATA[<&>]]>&#x41;<!-- note --> b</string>"), &error);
+    ASSERT_TRUE(mixed) << error.toStdString();
+    EXPECT_EQ(mixed->toString(), u"a&<&>A b"_qs);
+}
+
+TEST(PropertyList, AcceptsUtf8OfEveryLength)
+{
+    // One to four bytes, at and across the boundaries of the eight-byte steps.
+    const QString text = u"ab\u00e9cdefg\u3042hijklmn\U0001F600\U0010FFFF\uFFFDxyz"_qs;
+    for (int pad = 0; pad < 8; ++pad) {
+        SCOPED_TRACE(pad);
+        const QByteArray inner = "<string>" + QByteArray(pad, ' ') + text.toUtf8() + "</string>";
+        const QByteArray bytes = plist(inner.constData());
+        QString error;
+        const std::optional<PlistValue> value = PropertyList::parse(bytes, &error);
+        ASSERT_TRUE(value) << error.toStdString();
+        EXPECT_EQ(value->toString(), QString(pad, u' ') + text);
+    }
 }
 
 TEST(PropertyList, ReadFileNamesTheFileAndTheFault)
