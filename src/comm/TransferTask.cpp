@@ -7,7 +7,7 @@
 namespace tavrel {
 
 TransferTask::TransferTask(QObject* parent)
-    : QObject(parent)
+    : Transfer(parent)
     , m_program(defaultProgram())
 {
     // The client's progress meter and messages are not used; nothing piles up in memory.

@@ -6,14 +6,15 @@
 // the event loop, exactly once per start; a client that could not be started or was killed
 // by a signal ends with a status of -1.
 
-#include <QObject>
+#include "comm/Transfer.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
 namespace tavrel {
 
-class TransferTask : public QObject
+class TransferTask : public Transfer
 {
     Q_OBJECT
 
@@ -29,16 +30,13 @@ public:
     // Starts the client in `workingDirectory` with `arguments` (the client's own argument
     // list, URL last). An argument list that cannot be written as a config ends the task at
     // once with status -1.
-    void start(const QString& workingDirectory, const QStringList& arguments);
+    void start(const QString& workingDirectory, const QStringList& arguments) override;
 
-    bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
+    bool isRunning() const override { return m_process.state() != QProcess::NotRunning; }
     // Sends the termination request; the end then arrives as usual.
-    void terminate();
+    void terminate() override;
     // The child's process ID while it runs, else 0.
     qint64 processId() const { return m_process.processId(); }
-
-signals:
-    void ended(int exitStatus);
 
 private:
     void finishLater(int exitStatus);
