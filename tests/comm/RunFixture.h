@@ -16,6 +16,7 @@
 #include "store/BoardLogFile.h"
 #include "store/CommunicationSettingsFolder.h"
 #include "store/DataFolder.h"
+#include "store/DateText.h"
 #include "store/Preferences.h"
 #include "store/ServiceConfiguration.h"
 #include "store/UiTexts.h"
