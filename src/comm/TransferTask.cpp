@@ -47,6 +47,8 @@ void TransferTask::start(const QString& workingDirectory, const QStringList& arg
     }
     m_process.setWorkingDirectory(workingDirectory);
     m_process.start(m_program, {QStringLiteral("-K"), QStringLiteral("-")});
+    if (m_process.state() == QProcess::NotRunning)
+        return; // the end comes from errorOccurred
     // Written once the child runs; closing the channel ends the config.
     m_process.write(*config);
     m_process.closeWriteChannel();

@@ -331,3 +331,95 @@ TEST(ReceiveStep, FirstWantedNumberComesFromTheLogHeader)
     EXPECT_EQ(ReceiveStep::firstWantedNumber(warehouse, u"missing"_s), 1);
     EXPECT_EQ(ReceiveStep::firstWantedNumber(warehouse, u"broken"_s), 1);
 }
+
+TEST_F(CommunicationRunTest, FailedOrStoppedLogoutShowsItsAlertAndTheRunGoesOn)
+{
+    writePatrol({});
+    for (const bool stop : {false, true}) {
+        SCOPED_TRACE(stop ? "stopped" : "failed");
+        f.m_alerts.clear();
+        const int cutsBefore = f.m_cutTempLogCalls;
+        transfers.setResponder([stop](const TransferRequest& request) -> std::optional<int> {
+            if (!request.url().endsWith(u"logout.go"_s))
+                return 0;
+            if (stop)
+                return std::nullopt;
+            return 7;
+        });
+        f.m_run.orderFrontTsuushinPanel();
+        QSignalSpy ended(&f.m_run, &CommunicationRun::runEnded);
+        f.m_run.tsuushinJushin();
+        if (stop) {
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] {
+                    return f.m_run.isTransferRunning() &&
+                           transfers.urls().constLast().endsWith(u"logout.go"_s);
+                },
+                5000));
+            f.m_run.tsuushinStopAccess();
+        }
+        ASSERT_TRUE(ended.wait(5000));
+        EXPECT_TRUE(ended.at(0).at(0).toBool());
+        ASSERT_EQ(f.m_alerts.alerts().size(), 1);
+        EXPECT_EQ(f.m_alerts.alerts().at(0).message, RunFixture::text(u"LogoutFailMessage"));
+        EXPECT_EQ(f.m_cutTempLogCalls, cutsBefore + 1);
+        EXPECT_EQ(f.m_run.runState(), RunState::LoggedOut);
+    }
+}
+
+TEST_F(CommunicationRunTest, StepsFollowTheRunModeAndTheMyDeskFlag)
+{
+    QStringList steps;
+    const auto step = [&steps](const QString& name) {
+        return [&steps, name](const CommunicationRun::Continuation& next) {
+            steps.append(name);
+            next();
+        };
+    };
+    CommunicationRun::StepHooks hooks;
+    hooks.runBeforeProcedure = step(u"before"_s);
+    hooks.prepairSoushin = step(u"send"_s);
+    hooks.prepairMyDeskMessageSend = step(u"mydesk-send"_s);
+    hooks.prepairMyDeskMessageInbox = step(u"mydesk-inbox"_s);
+    hooks.runAfterProcedure = step(u"after"_s);
+    hooks.cutTempLog = [&steps] { steps.append(u"cut"_s); };
+    f.m_run.setStepHooks(hooks);
+    transfers.setResponder([&steps](const TransferRequest& request) {
+        steps.append(request.url().contains(u"wr_page"_s) ? u"page"_s : request.url().section(u'/', -1));
+        return std::optional<int>(0);
+    });
+
+    const struct
+    {
+        void (CommunicationRun::*command)();
+        bool myDesk;
+        QStringList steps;
+    } cases[] = {
+        {&CommunicationRun::tsuushinJunkai,
+         true,
+         {u"before"_s, u"login"_s, u"send"_s, u"top.go"_s, u"page"_s, u"mydesk-send"_s, u"mydesk-inbox"_s,
+          u"logout.go"_s, u"after"_s, u"cut"_s}},
+        {&CommunicationRun::tsuushinJunkai,
+         false,
+         {u"before"_s, u"login"_s, u"send"_s, u"top.go"_s, u"page"_s, u"logout.go"_s, u"after"_s, u"cut"_s}},
+        {&CommunicationRun::tsuushinJushin,
+         true,
+         {u"before"_s, u"login"_s, u"top.go"_s, u"page"_s, u"mydesk-inbox"_s, u"logout.go"_s, u"after"_s,
+          u"cut"_s}},
+        {&CommunicationRun::tsuushinSoushin,
+         true,
+         {u"before"_s, u"login"_s, u"send"_s, u"mydesk-send"_s, u"logout.go"_s, u"after"_s, u"cut"_s}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.steps.join(u' ').toStdString());
+        CommunicationSettings settings;
+        settings.junkaiArray = {RunFixture::board(kOpenBase, u"bd1"_s)};
+        settings.forumTopDownloadArray = {
+            RunFixture::forumTop(u"fneko"_s, u"http://member.example.com/forum/fneko/top.go"_s)};
+        settings.isMyDeskMessageAccess = c.myDesk;
+        f.writeSettings(u"daily"_s, settings);
+        steps.clear();
+        EXPECT_EQ(f.run(u"daily"_s, c.command), true);
+        EXPECT_EQ(steps, c.steps);
+    }
+}
