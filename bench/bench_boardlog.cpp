@@ -3,12 +3,15 @@
 
 #include "store/BoardLogFile.h"
 #include "store/DateText.h"
+#include "store/PropertyList.h"
 
 #include <QFile>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <malloc.h>
 
 #include <map>
 #include <random>
@@ -123,6 +126,13 @@ void setBytes(benchmark::State& state, const Fixture& f)
     state.counters["MB"] = double(f.bytes) / 1e6;
 }
 
+// Heap bytes in use, to weigh what a model holds.
+double heapMegabytes()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return double(info.uordblks + info.hblkhd) / 1e6;
+}
+
 // The floor: the bytes read, then written atomically (written, synced, renamed).
 void BM_FloorReadAndWrite(benchmark::State& state)
 {
@@ -157,13 +167,55 @@ void BM_FloorWrite(benchmark::State& state)
 void BM_ReadIntoModel(benchmark::State& state)
 {
     Fixture& f = fixture(int(state.range(0)));
+    double held = 0;
     for (auto _ : state) {
+        const double before = heapMegabytes();
         std::optional<BoardLogFile> file = BoardLogFile::read(f.path);
         if (!file || file->body().size() != state.range(0))
             state.SkipWithError("read failed");
+        held = heapMegabytes() - before;
         benchmark::DoNotOptimize(file);
     }
     setBytes(state, f);
+    state.counters["heldMB"] = held;
+}
+
+// The same file read into generic values (a dictionary per record), and further into
+// QVariantMaps, for comparison with the record model.
+void BM_ReadIntoDictionaries(benchmark::State& state)
+{
+    Fixture& f = fixture(int(state.range(0)));
+    double held = 0;
+    for (auto _ : state) {
+        const double before = heapMegabytes();
+        std::optional<PlistValue> value = PropertyList::readFile(f.path);
+        if (!value)
+            state.SkipWithError("read failed");
+        held = heapMegabytes() - before;
+        benchmark::DoNotOptimize(value);
+    }
+    setBytes(state, f);
+    state.counters["heldMB"] = held;
+}
+
+void BM_ReadIntoVariantMaps(benchmark::State& state)
+{
+    Fixture& f = fixture(int(state.range(0)));
+    double held = 0;
+    for (auto _ : state) {
+        const double before = heapMegabytes();
+        QVariant variant;
+        {
+            std::optional<PlistValue> value = PropertyList::readFile(f.path);
+            if (!value)
+                state.SkipWithError("read failed");
+            variant = value->toVariant();
+        }
+        held = heapMegabytes() - before;
+        benchmark::DoNotOptimize(variant);
+    }
+    setBytes(state, f);
+    state.counters["heldMB"] = held;
 }
 
 void BM_WriteFromModel(benchmark::State& state)
@@ -199,6 +251,8 @@ BENCHMARK(BM_FloorRead)->Apply(sizes);
 BENCHMARK(BM_FloorWrite)->Apply(sizes);
 BENCHMARK(BM_ReadIntoModel)->Apply(sizes);
 BENCHMARK(BM_WriteFromModel)->Apply(sizes);
+BENCHMARK(BM_ReadIntoDictionaries)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadIntoVariantMaps)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadHeaderOnly)->Apply(sizes);
 
 BENCHMARK_MAIN();

@@ -61,12 +61,27 @@ bool BoardLogReader::readFields(const PlistDocument& document, pugi::xml_node di
 
 std::optional<BoardLogFile> BoardLogReader::read(QByteArray bytes, QString* error)
 {
-    QString message;
     PlistDocument document;
-    if (!document.load(std::move(bytes), &message)) {
-        fail(error, message);
+    if (!document.load(std::move(bytes), error))
         return std::nullopt;
-    }
+    return fromDocument(document, error);
+}
+
+std::optional<BoardLogFile> BoardLogReader::readFile(const QString& path, QString* error)
+{
+    PlistDocument document;
+    if (!document.loadFile(path, error))
+        return std::nullopt;
+    QString message;
+    std::optional<BoardLogFile> file = fromDocument(document, &message);
+    if (!file)
+        fail(error, path + u": " + message);
+    return file;
+}
+
+std::optional<BoardLogFile> BoardLogReader::fromDocument(const PlistDocument& document, QString* error)
+{
+    QString message;
     const pugi::xml_node root = document.rootValue();
     if (PlistDocument::elementOf(root) != Element::Dict) {
         fail(error, QStringLiteral("the root is not a dictionary"));

@@ -1,5 +1,8 @@
 #include "store/PlistDocument.h"
 
+#include "store/Utf8Check.h"
+
+#include <QFile>
 #include <QTimeZone>
 
 #include <cctype>
@@ -116,74 +119,18 @@ bool appendDecoded(QByteArrayView text, QByteArray& out)
     return true;
 }
 
-// The offset of the first byte that is NUL or not part of a valid UTF-8 sequence (no overlong
-// forms, no surrogates, nothing past U+10FFFF); -1 when there is none. One pass, eight ASCII
-// bytes at a time.
-qsizetype firstInvalidByte(QByteArrayView bytes)
+bool setError(QString* error, const QString& message)
 {
-    const auto* const begin = reinterpret_cast<const uchar*>(bytes.data());
-    const uchar* const end = begin + bytes.size();
-    const uchar* s = begin;
-    constexpr quint64 ones = 0x0101010101010101ULL;
-    constexpr quint64 highs = 0x8080808080808080ULL;
-    const auto continuation = [&](const uchar* at, uchar low, uchar high) {
-        return at < end && *at >= low && *at <= high;
-    };
-    while (s < end) {
-        if (end - s >= 8) {
-            quint64 word;
-            std::memcpy(&word, s, 8);
-            // All ASCII and no zero byte.
-            if (!(word & highs) && !((word - ones) & ~word & highs)) {
-                s += 8;
-                continue;
-            }
-        }
-        const uchar c = *s;
-        if (c < 0x80) {
-            if (c == 0)
-                return s - begin;
-            ++s;
-            continue;
-        }
-        // Three bytes, the usual length of Japanese text.
-        if ((c & 0xF0) == 0xE0 && end - s >= 3) {
-            const uchar b1 = s[1];
-            if ((b1 & 0xC0) != 0x80 || (s[2] & 0xC0) != 0x80 || (c == 0xE0 && b1 < 0xA0) ||
-                (c == 0xED && b1 > 0x9F))
-                return s - begin;
-            s += 3;
-            continue;
-        }
-        int length = 0;
-        uchar low = 0x80;
-        uchar high = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            if (c == 0xE0)
-                low = 0xA0;
-            else if (c == 0xED)
-                high = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            if (c == 0xF0)
-                low = 0x90;
-            else if (c == 0xF4)
-                high = 0x8F;
-        } else {
-            return s - begin;
-        }
-        if (!continuation(s + 1, low, high))
-            return s - begin;
-        for (int i = 2; i < length; ++i) {
-            if (!continuation(s + i, 0x80, 0xBF))
-                return s - begin;
-        }
-        s += length;
-    }
-    return -1;
+    if (error)
+        *error = message;
+    return false;
+}
+
+QString badByteMessage(QByteArrayView bytes, qsizetype at)
+{
+    if (bytes.at(at) == 0)
+        return QStringLiteral("NUL byte at byte %1").arg(at);
+    return QStringLiteral("the file is not valid UTF-8 at byte %1").arg(at);
 }
 
 QByteArrayView valueOf(pugi::xml_node node)
@@ -219,7 +166,12 @@ QString sharedText(QByteArrayView text)
     default:
         break;
     }
-    return QString::fromUtf8(text);
+    // The conversion reserves a character for every byte; Japanese text needs a third of
+    // that, and the rest would stay allocated for as long as the record lives.
+    QString converted = QString::fromUtf8(text);
+    if (converted.capacity() - converted.size() > 32)
+        converted.squeeze();
+    return converted;
 }
 
 bool twoDigits(QByteArrayView text, qsizetype at, int& value)
@@ -234,21 +186,60 @@ bool twoDigits(QByteArrayView text, qsizetype at, int& value)
 
 bool PlistDocument::load(QByteArray bytes, QString* error)
 {
-    auto fail = [error](const QString& message) {
-        if (error)
-            *error = message;
-        return false;
-    };
+    m_bytes.clear();
+    const qsizetype bad = Utf8Check::firstBadByte(bytes);
+    if (bad >= 0)
+        return setError(error, badByteMessage(bytes, bad));
     m_bytes = std::move(bytes);
+    return parse(error);
+}
+
+bool PlistDocument::loadFile(const QString& path, QString* error)
+{
+    m_bytes.clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return setError(error, path + u": " + file.errorString());
+    // Read in pieces, each checked while it is fresh in the cache.
+    constexpr qsizetype piece = 1 << 20;
+    const qint64 expected = file.size();
+    QByteArray bytes;
+    Utf8Check check;
+    if (expected > 0 && expected < qint64(std::numeric_limits<qsizetype>::max() / 2))
+        bytes.resize(qsizetype(expected));
+    qsizetype filled = 0;
+    while (true) {
+        if (filled == bytes.size())
+            bytes.resize(filled + piece);
+        const qint64 got = file.read(bytes.data() + filled, qMin(piece, bytes.size() - filled));
+        if (got < 0)
+            return setError(error, path + u": " + file.errorString());
+        filled += qsizetype(got);
+        const bool final = got == 0;
+        if (!check.advance(QByteArrayView(bytes.constData(), filled), final)) {
+            bytes.resize(filled);
+            return setError(error, path + u": " + badByteMessage(bytes, check.badOffset()));
+        }
+        if (final)
+            break;
+    }
+    bytes.resize(filled);
+    m_bytes = std::move(bytes);
+    if (!parse(error)) {
+        if (error)
+            *error = path + u": " + *error;
+        return false;
+    }
+    return true;
+}
+
+bool PlistDocument::parse(QString* error)
+{
+    auto fail = [error](const QString& message) { return setError(error, message); };
     m_root = pugi::xml_node();
     m_document.reset();
     if (m_bytes.isEmpty())
         return fail(QStringLiteral("the file is empty"));
-    if (const qsizetype bad = firstInvalidByte(m_bytes); bad >= 0) {
-        if (m_bytes.at(bad) == 0)
-            return fail(QStringLiteral("NUL byte at byte %1").arg(bad));
-        return fail(QStringLiteral("the file is not valid UTF-8 at byte %1").arg(bad));
-    }
 
     char* data = m_bytes.data();
     qsizetype size = m_bytes.size();

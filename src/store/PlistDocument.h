@@ -39,6 +39,8 @@ public:
 
     // Parses `bytes` (kept and changed in place). False with a message when broken.
     bool load(QByteArray bytes, QString* error);
+    // Reads and parses a file; the message then starts with the file's path.
+    bool loadFile(const QString& path, QString* error);
     // The value element of the document: the one child of <plist>, or a bare top element.
     pugi::xml_node rootValue() const { return m_root; }
 
@@ -72,6 +74,7 @@ public:
     bool forEachEntry(pugi::xml_node dict, Entry&& entry, QString* error) const;
 
 private:
+    bool parse(QString* error);
     static bool isBlankText(const char* text);
     static bool keyBytes(pugi::xml_node key, QByteArrayView& bytes, QByteArray& buffer);
 

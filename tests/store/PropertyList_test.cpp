@@ -153,6 +153,39 @@ TEST(PropertyList, WritesApplesForm)
     EXPECT_EQ(PropertyList::serialize(value), expected);
 }
 
+TEST(PropertyList, ExtremeValuesSurviveARoundTrip)
+{
+    QString controls;
+    for (char16_t c = 1; c < 0x20; ++c)
+        controls.append(QChar(c));
+    const PlistValue value = PlistArray{
+        utc(1, 1, 1, 0, 0, 0),
+        utc(9999, 12, 31, 23, 59, 59),
+        std::numeric_limits<qint64>::min(),
+        std::numeric_limits<qint64>::max(),
+        -0.0,
+        1e308,
+        5e-324,
+        0.1,
+        std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity(),
+        QString(controls + u"\uFFFE\U0010FFFF"_qs),
+        QByteArray(1000, '\xff'),
+    };
+    QString error;
+    const std::optional<PlistValue> back = PropertyList::parse(PropertyList::serialize(value), &error);
+    ASSERT_TRUE(back) << error.toStdString();
+    EXPECT_EQ(*back, value);
+    EXPECT_TRUE(std::signbit(back->toArray().at(4).toReal()));
+    const auto nan = PropertyList::parse(PropertyList::serialize(std::numeric_limits<double>::quiet_NaN()));
+    ASSERT_TRUE(nan);
+    EXPECT_TRUE(std::isnan(nan->toReal()));
+    // A NUL cannot stand in an XML file: it is left out rather than making the file unreadable.
+    const auto nul = PropertyList::parse(PropertyList::serialize(u"a\0b"_qs));
+    ASSERT_TRUE(nul);
+    EXPECT_EQ(nul->toString(), u"ab"_qs);
+}
+
 TEST(PropertyList, OurFilesLoadInPlistlib)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("python3")).isEmpty())
@@ -292,6 +325,34 @@ TEST(PropertyList, AcceptsUtf8OfEveryLength)
         ASSERT_TRUE(value) << error.toStdString();
         EXPECT_EQ(value->toString(), QString(pad, u' ') + text);
     }
+}
+
+TEST(PropertyList, ReadsFilesInPiecesWithCharactersAcrossTheirBorders)
+{
+    tavrel::test::TempDir dir;
+    const QByteArray head = plist("<string>");
+    const qsizetype border = 1 << 20; // the size of a piece read at once
+    for (const char* character : {"\xe3\x81\x82", "\xf0\x9f\x98\x80", "\xc3\xa9"}) {
+        for (qsizetype before = 1; before <= 4; ++before) {
+            SCOPED_TRACE(testing::Message() << QByteArray(character).toHex().constData() << " " << before);
+            QByteArray bytes = head.left(head.indexOf("</plist>"));
+            bytes.append(QByteArray(border - before - bytes.size(), 'x'));
+            bytes.append(character);
+            bytes.append("</string></plist>");
+            const QString path = dir.writeFile(QStringLiteral("big.plist"), bytes);
+            QString error;
+            const std::optional<PlistValue> value = PropertyList::readFile(path, &error);
+            ASSERT_TRUE(value) << error.toStdString();
+            EXPECT_TRUE(value->toString().endsWith(QString::fromUtf8(character)));
+        }
+    }
+    QByteArray broken = plist("<string></string>");
+    broken.insert(broken.indexOf("</string>"), QByteArray(border + 100, 'y') + "\xe3\x81");
+    const QString path = dir.writeFile(QStringLiteral("broken.plist"), broken);
+    QString error;
+    EXPECT_FALSE(PropertyList::readFile(path, &error));
+    EXPECT_TRUE(error.endsWith(QStringLiteral("at byte %1").arg(broken.indexOf("\xe3\x81"))))
+        << error.toStdString();
 }
 
 TEST(PropertyList, ReadFileNamesTheFileAndTheFault)
