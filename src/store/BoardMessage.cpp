@@ -1,5 +1,6 @@
 #include "BoardMessage.h"
 
+#include "text/EntityCoding.h"
 #include "text/HalfWidthKana.h"
 
 namespace tavrel {
@@ -19,39 +20,11 @@ bool isKnownKey(QStringView key)
     return false;
 }
 
-// The four characters as entities, in one pass that keeps every other character, white
-// space included (the scanner-based encoder drops white space after each replacement, which
-// would lose the user's blanks and line breaks).
-QString encodeSpecialCharacters(QStringView text)
-{
-    QString result;
-    result.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'&':
-            result += u"&amp;";
-            break;
-        case u'"':
-            result += u"&quot;";
-            break;
-        case u'<':
-            result += u"&lt;";
-            break;
-        case u'>':
-            result += u"&gt;";
-            break;
-        default:
-            result += c;
-        }
-    }
-    return result;
-}
-
 QString converted(const QString& text, bool encode)
 {
     QString result = convertHalfWidthToFullWidth(text);
     if (encode)
-        result = encodeSpecialCharacters(result);
+        result = encodeEntities(result);
     result.replace(QChar(0x00a0), QChar(u' '));
     return result;
 }

@@ -61,24 +61,40 @@ QString decodePageEntities(QStringView text)
 
 QString decodeEditorEntities(QStringView text)
 {
-    static constexpr Replacement passes[] = {
-        {u"&gt;", u">"},
-        {u"&lt;", u"<"},
-        {u"&quot;", u"\""},
-        {u"&amp;", u"&"},
-    };
-    return replaceAll(text, passes);
+    // Plain replacement in pass order: the user's own text keeps every blank and line break.
+    QString out = text.toString();
+    out.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+    out.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+    out.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
+    out.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    return out;
 }
 
 QString encodeEntities(QStringView text)
 {
-    static constexpr Replacement passes[] = {
-        {u"&", u"&amp;"},
-        {u"\"", u"&quot;"},
-        {u"<", u"&lt;"},
-        {u">", u"&gt;"},
-    };
-    return replaceAll(text, passes);
+    // One pass gives the same result as the four passes "&", quote, "<", ">" in that order,
+    // and keeps all white space.
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'&':
+            out += u"&amp;";
+            break;
+        case u'"':
+            out += u"&quot;";
+            break;
+        case u'<':
+            out += u"&lt;";
+            break;
+        case u'>':
+            out += u"&gt;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
 }
 
 } // namespace tavrel

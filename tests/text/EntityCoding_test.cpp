@@ -26,13 +26,14 @@ TEST(EntityCoding, DecodersReplaceTheirEntitiesInPassOrder)
 {
     const DecodeCase cases[] = {
         {"empty", u"", u"", u""},
-        {"all entities", u"&lt;b&gt; &quot;q&quot; &amp; x", u"<b>\"q\"&x", u"<b>\"q\"&x"},
-        {"blank after a replaced entity is dropped", u"a &gt; b", u"a >b", u"a >b"},
-        {"line breaks after an entity are dropped", u"x&lt;\r\n\u3000y", u"x<y", u"x<y"},
-        {"white space at the start is dropped", u" \n x", u"x", u"x"},
+        {"all entities", u"&lt;b&gt; &quot;q&quot; &amp; x", u"<b>\"q\"&x", u"<b> \"q\" & x"},
+        {"blank after a replaced entity is dropped by the page decoder", u"a &gt; b", u"a >b", u"a > b"},
+        {"line breaks after an entity are dropped by the page decoder", u"x&lt;\r\n\u3000y", u"x<y",
+         u"x<\r\n\u3000y"},
+        {"white space at the start is dropped by the page decoder", u" \n x", u"x", u" \n x"},
         {"white space at the end remains", u"x \n", u"x \n", u"x \n"},
-        {"white space after an entity at the end is dropped", u"x&gt; \n", u"x>", u"x>"},
-        {"only white space", u"  \n", u"", u""},
+        {"white space after an entity at the end", u"x&gt; \n", u"x>", u"x> \n"},
+        {"only white space", u"  \n", u"", u"  \n"},
         {"nbsp in any case for the page decoder only", u"a&NBSP;b&nbsp;c", u"a b c", u"a&NBSP;b&nbsp;c"},
         {"two nbsp keep two blanks", u"x&nbsp;&nbsp;y", u"x  y", u"x&nbsp;&nbsp;y"},
         {"nbsp at the start is dropped by the next pass", u"&nbsp;x", u"x", u"&nbsp;x"},
@@ -58,9 +59,9 @@ TEST(EntityCoding, EncoderReplacesTheFourCharacters)
     const EncodeCase cases[] = {
         {"empty", u"", u""},
         {"all four", u"<a href=\"x\">&</a>", u"&lt;a href=&quot;x&quot;&gt;&amp;&lt;/a&gt;"},
-        {"blank after a replaced character is dropped", u"a < b", u"a &lt;b"},
-        {"leading line break is dropped", u"\nabc", u"abc"},
-        {"line breaks after a character are dropped", u"x >\r\n y", u"x &gt;y"},
+        {"blanks around a character stay", u"a < b", u"a &lt; b"},
+        {"leading line break stays", u"\nabc", u"\nabc"},
+        {"line breaks after a character stay", u"x >\r\n y", u"x &gt;\r\n y"},
         {"white space at the end remains", u"x  ", u"x  "},
         {"an entity text is escaped, not kept", u"&lt;", u"&amp;lt;"},
         {"adjacent characters", u"<<&&", u"&lt;&lt;&amp;&amp;"},
@@ -71,7 +72,7 @@ TEST(EntityCoding, EncoderReplacesTheFourCharacters)
     }
 }
 
-TEST(EntityCoding, EditorDecoderUndoesTheEncoderButForDroppedWhiteSpace)
+TEST(EntityCoding, EditorDecoderUndoesTheEncoder)
 {
     const EncodeCase cases[] = {
         {"markup", u"a<b>c", u"a<b>c"},
@@ -79,7 +80,7 @@ TEST(EntityCoding, EditorDecoderUndoesTheEncoderButForDroppedWhiteSpace)
         {"quotes", u"\"x\"&\"y\"", u"\"x\"&\"y\""},
         {"all four in a row", u"x &<>\"y", u"x &<>\"y"},
         {"nbsp", u"&nbsp;", u"&nbsp;"},
-        {"blank after a character is lost", u"1 < 2", u"1 <2"},
+        {"blanks and line breaks survive", u"1 < 2 >\n 3", u"1 < 2 >\n 3"},
     };
     for (const EncodeCase& c : cases) {
         SCOPED_TRACE(c.name);
