@@ -423,3 +423,26 @@ TEST_F(CommunicationRunTest, StepsFollowTheRunModeAndTheMyDeskFlag)
         EXPECT_EQ(steps, c.steps);
     }
 }
+
+TEST_F(CommunicationRunTest, EachRequestKindTakesItsProxyArgumentInFront)
+{
+    CommunicationSettings settings;
+    settings.isUseProxy = true;
+    settings.proxies = {u"hp"_s, u"1"_s, u"sp"_s, QString()};
+    settings.junkaiArray = {RunFixture::board(kOpenBase, u"plain"_s),
+                            RunFixture::board(u"HTTPS://nbbs-a.example.com/nbbin/nb_wrent/"_s, u"secure"_s)};
+    settings.forumTopDownloadArray = {
+        RunFixture::forumTop(u"fneko"_s, u"https://member.example.com/forum/fneko/top.go"_s)};
+    f.writeSettings(u"daily"_s, settings);
+    EXPECT_EQ(f.run(u"daily"_s, &CommunicationRun::tsuushinJunkai), true);
+    QStringList first;
+    for (const TransferRequest& request : transfers.requests())
+        first.append(request.arguments.constFirst());
+    // Login: HTTPS; forum tops: HTTP whatever their scheme; pages by scheme; logout: HTTP.
+    EXPECT_EQ(first, QStringList({u"-xsp"_s, u"-xhp:1"_s, u"-xhp:1"_s, u"-xsp"_s, u"-xhp:1"_s}));
+
+    settings.proxies = {u"hp"_s, u"1"_s, QString(), QString()};
+    f.writeSettings(u"daily"_s, settings);
+    EXPECT_EQ(f.run(u"daily"_s, &CommunicationRun::tsuushinJushin), true);
+    EXPECT_EQ(transfers.requests().at(5).arguments.constFirst(), u"-onifty_Login.html"_s);
+}
