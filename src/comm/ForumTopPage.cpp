@@ -48,6 +48,9 @@ QString lastDateText(QStringView fields, const QDateTime& now)
     qsizetype position = 0;
     for (int i = 0; i < 5; ++i)
         values[i] = nextInteger(fields, position).value_or(defaults[i]);
+    // Date text holds a four-digit year.
+    if (values[0] < 1 || values[0] > 9999)
+        return {};
     const QDate date(values[0], values[1], values[2]);
     const QTime time(values[3], values[4], 0);
     if (!date.isValid() || !time.isValid())

@@ -446,3 +446,21 @@ TEST_F(CommunicationRunTest, EachRequestKindTakesItsProxyArgumentInFront)
     EXPECT_EQ(f.run(u"daily"_s, &CommunicationRun::tsuushinJushin), true);
     EXPECT_EQ(transfers.requests().at(5).arguments.constFirst(), u"-onifty_Login.html"_s);
 }
+
+TEST_F(CommunicationRunTest, OpeningASettingsFileFromOutsideStartsAPatrolWithIt)
+{
+    writePatrol({});
+    CommunicationSettings other;
+    f.writeSettings(u"other"_s, other);
+    EXPECT_FALSE(
+        f.m_run.openSettingsFile(f.m_parent.writeFile(u"not-a-dictionary"_s, "<plist><array/></plist>")));
+    EXPECT_FALSE(f.m_panel.visible);
+    EXPECT_TRUE(transfers.requests().isEmpty());
+
+    QSignalSpy ended(&f.m_run, &CommunicationRun::runEnded);
+    EXPECT_TRUE(f.m_run.openSettingsFile(f.m_dataFolder.accessPath() + u"/other"_s));
+    EXPECT_EQ(f.m_panel.selected, u"other"_s);
+    EXPECT_EQ(f.m_run.runMode(), RunMode::Junkai);
+    ASSERT_TRUE(ended.wait(5000));
+    EXPECT_TRUE(ended.at(0).at(0).toBool());
+}

@@ -32,6 +32,7 @@ TEST(ForumTopPage, ReadsEachBoardsLastMessageDate)
         block(u"http://b.example.com/x/noinfo"_s, u"Last message: 2024/05/12 13:45"_s) +
         u"<!-- BBS BEGIN -->no link [info]Last message 2024/01/01 00:00[/info]<!-- BBS END -->"_s +
         block(u"http://b.example.com/x/bad"_s, u"[info]Last message 2024/13/40 25:61[/info]"_s) +
+        block(u"http://b.example.com/x/far"_s, u"[info]Last message 20241/01/01 00:00[/info]"_s) +
         block(u"http://b.example.com/x/-evil"_s, u"[info]Last message 2024/01/01 00:00[/info]"_s) +
         block(u"http://b.example.com/x/"_s, u"[info]Last message 2024/01/01 00:00[/info]"_s) +
         // A later block of the same board wins.
@@ -45,6 +46,7 @@ TEST(ForumTopPage, ReadsEachBoardsLastMessageDate)
         {u"neko01"_s, u"2024-05-12 13:46:00 +0900"_s},
         {u"neko02"_s, u"2024-05-02 21:07:00 +0900"_s},
         {u"bad"_s, QString()},
+        {u"far"_s, QString()},
     };
     EXPECT_EQ(dates, expected);
     EXPECT_EQ(unsafe, QStringList({u"-evil"_s, u""_s}));
