@@ -112,4 +112,27 @@ QString MyDeskRenderer::refusedPage(const QString& reason) const
                                   QStringLiteral("</font></p>"));
 }
 
+QString MyDeskRenderer::formPage(const Member& recipient) const
+{
+    QString body = QStringLiteral("<form method=\"post\" action=\"send.go\">\n"
+                                  "<input type=\"hidden\" name=\"target\" value=\"first\">\n");
+    body += QStringLiteral("宛先：") + HtmlPage::escape(recipient.name) + QStringLiteral(" (") +
+            recipient.id + QStringLiteral(")<br>\n<input type=\"hidden\" name=\"toid\" value=\"") +
+            recipient.id + QStringLiteral("\">\n<input type=\"hidden\" name=\"toname\" value=\"") +
+            HtmlPage::escape(recipient.name) +
+            QStringLiteral("\">\n<textarea name=\"message\" rows=\"8\" cols=\"60\"></textarea><br>\n"
+                           "<input type=\"submit\" value=\"確認\">\n</form>");
+    return HtmlPage::document(myDeskTitle(QStringLiteral("メッセージ作成")), Charset::ShiftJIS, QString(),
+                              body);
+}
+
+QString MyDeskRenderer::profilePage(const Member& member) const
+{
+    return HtmlPage::document(
+        QStringLiteral("@nifty：プロフィール：") + member.name, Charset::ShiftJIS, QString(),
+        QStringLiteral("<h1>") + HtmlPage::escape(member.name) + QStringLiteral("</h1>\n<p>") + member.id +
+            QStringLiteral("</p>\n<p><a href=\"/forum/message/form.go?toid=") + member.id +
+            QStringLiteral("\">メッセージを送る</a></p>"));
+}
+
 } // namespace tavrel::forumsim

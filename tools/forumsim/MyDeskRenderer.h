@@ -3,6 +3,7 @@
 // The markup of MyDesk pages: the inbox with its unread and read markers, the page of one
 // message with the sender link, member ID, date and text cells, and the sending pages.
 
+#include "Member.h"
 #include "MyDeskMessage.h"
 #include "store/ServiceConfiguration.h"
 
@@ -26,6 +27,8 @@ public:
     QString confirmPage(const QString& toId, const QString& toName, const QString& text) const;
     QString sentPage(const QString& toId) const;
     QString refusedPage(const QString& reason) const;
+    QString formPage(const Member& recipient) const;
+    QString profilePage(const Member& member) const;
 
     // The message's title: its first line.
     static QString titleOf(const QString& text);

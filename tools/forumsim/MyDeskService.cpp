@@ -23,6 +23,8 @@ bool MyDeskService::handle(Exchange& exchange)
         view(exchange);
     else if (path == u"/forum/message/send.go")
         send(exchange);
+    else if (path == u"/forum/message/form.go" || path == u"/forum/profile.go")
+        memberPage(exchange, path == u"/forum/profile.go");
     else
         return false;
     return true;
@@ -142,6 +144,28 @@ void MyDeskService::send(Exchange& exchange)
         }
     }
     PageReply::page(exchange, behaviour, m_context.stopping, 200, html);
+}
+
+void MyDeskService::memberPage(Exchange& exchange, bool profile)
+{
+    const auto query = exchange.queryFields();
+    const QString id =
+        query ? query->value(profile ? QStringLiteral("id") : QStringLiteral("toid")) : QString();
+    QString html;
+    {
+        auto lock = m_context.state.lock();
+        if (const Member* member = m_context.state.member(id)) {
+            const MyDeskRenderer renderer(m_context.configuration);
+            html = profile ? renderer.profilePage(*member) : renderer.formPage(*member);
+        }
+    }
+    if (html.isEmpty()) {
+        PageReply::page(
+            exchange, Behaviour(), m_context.stopping, 404,
+            HtmlPage::errorPage(QStringLiteral("404 Not Found"), QStringLiteral("会員が見つかりません。")));
+        return;
+    }
+    PageReply::page(exchange, Behaviour(), m_context.stopping, 200, html);
 }
 
 } // namespace tavrel::forumsim

@@ -1,7 +1,8 @@
 #pragma once
 
 // MyDesk on the member server: the inbox pages, the page of one message (which marks it
-// read) and sending, all behind the login session.
+// read) and sending, all behind the login session; also the sending form and the member
+// profiles that the boards' per-user action blocks link to.
 
 #include "Exchange.h"
 #include "SimContext.h"
@@ -24,6 +25,8 @@ private:
     void inbox(Exchange& exchange);
     void view(Exchange& exchange);
     void send(Exchange& exchange);
+    // The sending form for a member, or a member's profile (public).
+    void memberPage(Exchange& exchange, bool profile);
 
     SimContext& m_context;
 };

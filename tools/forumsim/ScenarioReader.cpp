@@ -21,7 +21,7 @@ QString text(const QJsonObject& object, const char16_t* key, const QString& fall
 
 bool isColour(const QString& value)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[0-9A-Fa-f]{6}$"));
+    const QRegularExpression pattern(QStringLiteral("^[0-9A-Fa-f]{6}$"));
     return pattern.match(value).hasMatch();
 }
 
@@ -44,7 +44,7 @@ QString ScenarioReader::plainToMarkup(const QString& text)
 
 bool ScenarioReader::isSafeIdentifier(const QString& id)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z0-9_][A-Za-z0-9_-]{0,63}$"));
+    const QRegularExpression pattern(QStringLiteral("^[A-Za-z0-9_][A-Za-z0-9_-]{0,63}$"));
     return pattern.match(id).hasMatch();
 }
 
