@@ -1,0 +1,71 @@
+#pragma once
+
+// A property-list file parsed by pugixml, with the checks the XML parser leaves out.
+//
+// `load` takes the bytes and parses them in place after checking that they are valid UTF-8
+// without NUL bytes. The texts of elements are decoded here too: every "&" must start one of
+// the five named references or a character reference to a character other than NUL or a
+// surrogate. Readers that build values (the generic reader, the board log file reader) walk
+// the elements from `rootValue` and decode texts through these helpers.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include <pugixml.hpp>
+
+#include <optional>
+
+namespace tavrel {
+
+class PlistDocument
+{
+public:
+    // The kinds of value element.
+    enum class Element
+    {
+        Unknown,
+        String,
+        Integer,
+        Real,
+        True,
+        False,
+        Date,
+        Data,
+        Array,
+        Dict,
+        Key,
+    };
+
+    // Parses `bytes` (kept and changed in place). False with a message when broken.
+    bool load(QByteArray bytes, QString* error);
+    // The value element of the document: the one child of <plist>, or a bare top element.
+    pugi::xml_node rootValue() const { return m_root; }
+
+    static Element elementOf(pugi::xml_node node);
+    // A message that names what is wrong and where it is.
+    QString failure(pugi::xml_node node, const QString& what) const;
+    QString failure(const QString& what) const { return failure(pugi::xml_node(), what); }
+
+    // The text of a leaf element (string, key, integer, ...); nothing when a reference in it
+    // is malformed or the element holds elements.
+    static std::optional<QString> text(pugi::xml_node element);
+    // The same, straight to UTF-8 (for the number, date and data elements).
+    static std::optional<QByteArray> utf8Text(pugi::xml_node element);
+
+    // Texts of the scalar elements.
+    static std::optional<qint64> parseInteger(QByteArrayView text);
+    static std::optional<double> parseReal(QByteArrayView text);
+    static std::optional<QDateTime> parseDate(QByteArrayView text);
+    static std::optional<QByteArray> parseData(QByteArrayView text);
+
+    // True for a child that only holds white space between elements (skipped in containers).
+    static bool isBlank(pugi::xml_node node);
+
+private:
+    QByteArray m_bytes;
+    pugi::xml_document m_document;
+    pugi::xml_node m_root;
+};
+
+} // namespace tavrel
