@@ -295,6 +295,26 @@ std::optional<QString> PlistDocument::text(pugi::xml_node element)
     return sharedText(*bytes);
 }
 
+bool PlistDocument::keyBytes(pugi::xml_node key, QByteArrayView& bytes, QByteArray& buffer)
+{
+    const pugi::xml_node child = key.first_child();
+    if (!child) {
+        bytes = QByteArrayView("", 0);
+        return true;
+    }
+    if (!child.next_sibling() && child.type() == pugi::node_pcdata) {
+        bytes = valueOf(child);
+        if (!bytes.contains('&'))
+            return true;
+    }
+    std::optional<QByteArray> decoded = utf8Text(key);
+    if (!decoded)
+        return false;
+    buffer = std::move(*decoded);
+    bytes = buffer;
+    return true;
+}
+
 std::optional<qint64> PlistDocument::parseInteger(QByteArrayView text)
 {
     text = trimmed(text);

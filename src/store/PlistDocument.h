@@ -62,10 +62,54 @@ public:
     // True for a child that only holds white space between elements (skipped in containers).
     static bool isBlank(pugi::xml_node node);
 
+    // Walks the key and value pairs of a <dict> element: `entry(key, valueNode)` gets the key
+    // as UTF-8 with its references decoded. Stops at the first malformed pair, or when `entry`
+    // returns false (having set `error` itself), and returns false.
+    template<typename Entry>
+    bool forEachEntry(pugi::xml_node dict, Entry&& entry, QString* error) const;
+
 private:
+    static bool keyBytes(pugi::xml_node key, QByteArrayView& bytes, QByteArray& buffer);
+
     QByteArray m_bytes;
     pugi::xml_document m_document;
     pugi::xml_node m_root;
 };
+
+template<typename Entry>
+bool PlistDocument::forEachEntry(pugi::xml_node dict, Entry&& entry, QString* error) const
+{
+    pugi::xml_node key;
+    QByteArray buffer;
+    for (pugi::xml_node child = dict.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element) {
+            if (isBlank(child))
+                continue;
+            *error = failure(child, QStringLiteral("text in <dict>"));
+            return false;
+        }
+        if (!key) {
+            if (elementOf(child) != Element::Key) {
+                *error = failure(child, QStringLiteral("a value without its <key> in <dict>"));
+                return false;
+            }
+            key = child;
+            continue;
+        }
+        QByteArrayView name;
+        if (!keyBytes(key, name, buffer)) {
+            *error = failure(key, QStringLiteral("a bare \"&\", a bad reference or an element in <key>"));
+            return false;
+        }
+        if (!entry(name, child))
+            return false;
+        key = pugi::xml_node();
+    }
+    if (key) {
+        *error = failure(key, QStringLiteral("a <key> without its value in <dict>"));
+        return false;
+    }
+    return true;
+}
 
 } // namespace tavrel

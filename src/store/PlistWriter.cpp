@@ -168,6 +168,15 @@ void PlistWriter::key(QStringView key)
     m_out.append("</key>\n", 7);
 }
 
+void PlistWriter::plainKey(QLatin1StringView key)
+{
+    settlePending();
+    indent();
+    m_out.append("<key>", 5);
+    m_out.append(key.data(), key.size());
+    m_out.append("</key>\n", 7);
+}
+
 void PlistWriter::string(QStringView text)
 {
     settlePending();

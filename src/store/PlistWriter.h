@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QLatin1StringView>
 #include <QString>
 
 namespace tavrel {
@@ -24,6 +25,8 @@ public:
     void beginArray();
     void endArray();
     void key(QStringView key);
+    // A key known to hold only ASCII characters that need no escaping.
+    void plainKey(QLatin1StringView key);
     // Shorthand for a key followed by a string.
     void entry(QStringView key, QStringView text)
     {

@@ -1,0 +1,213 @@
+#include "store/BoardLogReader.h"
+
+#include "store/PlistValueReader.h"
+
+#include <cstring>
+
+namespace tavrel {
+
+namespace {
+
+using Element = PlistDocument::Element;
+
+bool fail(QString* error, const QString& message)
+{
+    if (error)
+        *error = message;
+    return false;
+}
+
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+qsizetype skipSpace(QByteArrayView text, qsizetype at)
+{
+    while (at < text.size() && isSpace(text[at]))
+        ++at;
+    return at;
+}
+
+} // namespace
+
+template<typename Fields>
+bool BoardLogReader::readFields(const PlistDocument& document, pugi::xml_node dict, int depth, Fields& fields,
+                                QString* error)
+{
+    int hint = 0;
+    return document.forEachEntry(
+        dict,
+        [&](QByteArrayView key, pugi::xml_node value) {
+            const int index = Fields::keyIndex(key, hint);
+            if (index >= 0 && PlistDocument::elementOf(value) == Element::String) {
+                std::optional<QString> text = PlistDocument::text(value);
+                if (!text)
+                    return fail(error, document.failure(value, QStringLiteral("a bare \"&\", a bad reference "
+                                                                              "or an element in <string>")));
+                fields.setValue(typename Fields::Key(index), std::move(*text));
+                hint = index + 1;
+                return true;
+            }
+            PlistValueReader reader(document);
+            std::optional<PlistValue> item = reader.read(value, depth + 1);
+            if (!item)
+                return fail(error, reader.error());
+            fields.setOther(QString::fromUtf8(key), std::move(*item));
+            return true;
+        },
+        error);
+}
+
+std::optional<BoardLogFile> BoardLogReader::read(QByteArray bytes, QString* error)
+{
+    QString message;
+    PlistDocument document;
+    if (!document.load(std::move(bytes), &message)) {
+        fail(error, message);
+        return std::nullopt;
+    }
+    const pugi::xml_node root = document.rootValue();
+    if (PlistDocument::elementOf(root) != Element::Dict) {
+        fail(error, QStringLiteral("the root is not a dictionary"));
+        return std::nullopt;
+    }
+
+    BoardLogFile file;
+    file.m_hasBody = false;
+    const bool ok = document.forEachEntry(
+        root,
+        [&](QByteArrayView key, pugi::xml_node value) {
+            if (key == "Header") {
+                if (PlistDocument::elementOf(value) != Element::Dict)
+                    return fail(&message,
+                                document.failure(value, QStringLiteral("\"Header\" is not a dictionary")));
+                file.m_header = BoardLogHeader();
+                return readFields(document, value, 1, file.m_header, &message);
+            }
+            if (key == "Body") {
+                if (PlistDocument::elementOf(value) != Element::Array)
+                    return fail(&message,
+                                document.failure(value, QStringLiteral("\"Body\" is not an array")));
+                file.m_hasBody = true;
+                file.m_body.clear();
+                qsizetype count = 0;
+                for (pugi::xml_node child = value.first_child(); child; child = child.next_sibling())
+                    count += child.type() == pugi::node_element;
+                file.m_body.reserve(count);
+                for (pugi::xml_node child = value.first_child(); child; child = child.next_sibling()) {
+                    if (child.type() != pugi::node_element) {
+                        if (PlistDocument::isBlank(child))
+                            continue;
+                        return fail(&message, document.failure(child, QStringLiteral("text in <array>")));
+                    }
+                    if (PlistDocument::elementOf(child) != Element::Dict)
+                        return fail(
+                            &message,
+                            document.failure(child, QStringLiteral("a message record is not a dictionary")));
+                    file.m_body.emplaceBack();
+                    if (!readFields(document, child, 2, file.m_body.last(), &message))
+                        return false;
+                }
+                return true;
+            }
+            PlistValueReader reader(document);
+            std::optional<PlistValue> item = reader.read(value, 1);
+            if (!item)
+                return fail(&message, reader.error());
+            file.m_otherRootKeys.insert(QString::fromUtf8(key), std::move(*item));
+            return true;
+        },
+        &message);
+    if (!ok) {
+        fail(error, message);
+        return std::nullopt;
+    }
+    return file;
+}
+
+qsizetype BoardLogReader::headerEnd(QByteArrayView start, bool* needMore)
+{
+    *needMore = false;
+    // The opening of the root dictionary and of the header: <plist ...> <dict> <key>Header</key>
+    const qsizetype plist = start.indexOf("<plist");
+    if (plist < 0) {
+        // The XML header and DOCTYPE are short; a long start without <plist is not ours.
+        *needMore = start.size() < 4096;
+        return -1;
+    }
+    const qsizetype plistEnd = start.indexOf('>', plist);
+    if (plistEnd < 0 || start.first(plist).contains("<!--")) {
+        *needMore = plistEnd < 0;
+        return -1;
+    }
+    qsizetype at = plistEnd + 1;
+    for (const QByteArrayView expected : {QByteArrayView("<dict>"), QByteArrayView("<key>Header</key>")}) {
+        at = skipSpace(start, at);
+        if (start.size() - at < expected.size()) {
+            *needMore = true;
+            return -1;
+        }
+        if (start.sliced(at, expected.size()) != expected)
+            return -1;
+        at += expected.size();
+    }
+    at = skipSpace(start, at);
+    // The header's own dictionary, to its matching end; nothing in between may be a comment or
+    // a CDATA section (where "<dict>" would not be a tag).
+    int depth = 0;
+    while (true) {
+        at = start.indexOf('<', at);
+        if (at < 0 || start.size() - at < 8) {
+            *needMore = true;
+            return -1;
+        }
+        const QByteArrayView tag = start.sliced(at);
+        if (tag.startsWith("<!"))
+            return -1;
+        if (tag.startsWith("<dict>")) {
+            ++depth;
+            at += 6;
+        } else if (tag.startsWith("<dict/>")) {
+            at += 7;
+            if (depth == 0)
+                return at;
+        } else if (tag.startsWith("</dict>")) {
+            --depth;
+            at += 7;
+            if (depth <= 0)
+                return depth == 0 ? at : -1;
+        } else if (depth == 0) {
+            return -1; // the header is not a dictionary
+        } else {
+            ++at;
+        }
+    }
+}
+
+std::optional<BoardLogHeader> BoardLogReader::readHeaderPrefix(QByteArrayView prefix, QString* error)
+{
+    QByteArray document = prefix.toByteArray();
+    document.append("\n</dict>\n</plist>\n");
+    std::optional<BoardLogFile> file = read(std::move(document), error);
+    if (!file)
+        return std::nullopt;
+    return std::move(file->header());
+}
+
+bool BoardLogReader::endsComplete(QByteArrayView tail)
+{
+    qsizetype end = tail.size();
+    while (end > 0 && isSpace(tail[end - 1]))
+        --end;
+    tail = tail.first(end);
+    if (!tail.endsWith("</plist>"))
+        return false;
+    tail.chop(8);
+    end = tail.size();
+    while (end > 0 && isSpace(tail[end - 1]))
+        --end;
+    return tail.first(end).endsWith("</dict>");
+}
+
+} // namespace tavrel
