@@ -56,21 +56,7 @@ std::optional<BoardLogFile> BoardLogFile::parse(QByteArrayView bytes, QString* e
 
 std::optional<BoardLogFile> BoardLogFile::read(const QString& path, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, path + u": " + file.errorString());
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        setError(error, path + u": " + file.errorString());
-        return std::nullopt;
-    }
-    QString message;
-    std::optional<BoardLogFile> log = BoardLogReader::read(std::move(bytes), &message);
-    if (!log)
-        setError(error, path + u": " + message);
-    return log;
+    return BoardLogReader::readFile(path, error);
 }
 
 std::optional<BoardLogHeader> BoardLogFile::readHeader(const QString& path, QString* error)

@@ -61,12 +61,27 @@ bool BoardLogReader::readFields(const PlistDocument& document, pugi::xml_node di
 
 std::optional<BoardLogFile> BoardLogReader::read(QByteArray bytes, QString* error)
 {
-    QString message;
     PlistDocument document;
-    if (!document.load(std::move(bytes), &message)) {
-        fail(error, message);
+    if (!document.load(std::move(bytes), error))
         return std::nullopt;
-    }
+    return fromDocument(document, error);
+}
+
+std::optional<BoardLogFile> BoardLogReader::readFile(const QString& path, QString* error)
+{
+    PlistDocument document;
+    if (!document.loadFile(path, error))
+        return std::nullopt;
+    QString message;
+    std::optional<BoardLogFile> file = fromDocument(document, &message);
+    if (!file)
+        fail(error, path + u": " + message);
+    return file;
+}
+
+std::optional<BoardLogFile> BoardLogReader::fromDocument(const PlistDocument& document, QString* error)
+{
+    QString message;
     const pugi::xml_node root = document.rootValue();
     if (PlistDocument::elementOf(root) != Element::Dict) {
         fail(error, QStringLiteral("the root is not a dictionary"));
@@ -89,6 +104,8 @@ std::optional<BoardLogFile> BoardLogReader::read(QByteArray bytes, QString* erro
                 if (PlistDocument::elementOf(value) != Element::Array)
                     return fail(&message,
                                 document.failure(value, QStringLiteral("\"Body\" is not an array")));
+                if (PlistDocument::holdsText(value))
+                    return fail(&message, document.failure(value, QStringLiteral("text in <array>")));
                 file.m_hasBody = true;
                 file.m_body.clear();
                 qsizetype count = 0;

@@ -18,6 +18,8 @@ class BoardLogReader
 public:
     // The board log file held by `bytes`; nothing with a message when broken.
     static std::optional<BoardLogFile> read(QByteArray bytes, QString* error);
+    // The same for a file; the message then starts with the file's path.
+    static std::optional<BoardLogFile> readFile(const QString& path, QString* error);
 
     // Given the start of a file, the length of the part that ends with the header's closing
     // tag, when the file is written header first; -1 when it is not (or not yet known: more
@@ -29,6 +31,7 @@ public:
     static bool endsComplete(QByteArrayView tail);
 
 private:
+    static std::optional<BoardLogFile> fromDocument(const PlistDocument& document, QString* error);
     template<typename Fields>
     static bool readFields(const PlistDocument& document, pugi::xml_node dict, int depth, Fields& fields,
                            QString* error);

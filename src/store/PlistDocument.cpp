@@ -1,5 +1,8 @@
 #include "store/PlistDocument.h"
 
+#include "store/Utf8Check.h"
+
+#include <QFile>
 #include <QTimeZone>
 
 #include <cctype>
@@ -12,7 +15,9 @@ namespace tavrel {
 
 namespace {
 
-constexpr unsigned parseOptions = pugi::parse_cdata | pugi::parse_ws_pcdata_single;
+// Text that an element holds alone is kept in the element itself (parse_embed_pcdata), which
+// halves the nodes of a typical file.
+constexpr unsigned parseOptions = pugi::parse_cdata | pugi::parse_ws_pcdata_single | pugi::parse_embed_pcdata;
 
 bool isXmlSpace(char c)
 {
@@ -30,57 +35,61 @@ QByteArrayView trimmed(QByteArrayView text)
     return text.sliced(begin, end - begin);
 }
 
-void appendUtf8(QByteArray& out, char32_t c)
+char* putUtf8(char* out, char32_t c)
 {
     if (c < 0x80) {
-        out.append(char(c));
+        *out++ = char(c);
     } else if (c < 0x800) {
-        out.append(char(0xC0 | (c >> 6)));
-        out.append(char(0x80 | (c & 0x3F)));
+        *out++ = char(0xC0 | (c >> 6));
+        *out++ = char(0x80 | (c & 0x3F));
     } else if (c < 0x10000) {
-        out.append(char(0xE0 | (c >> 12)));
-        out.append(char(0x80 | ((c >> 6) & 0x3F)));
-        out.append(char(0x80 | (c & 0x3F)));
+        *out++ = char(0xE0 | (c >> 12));
+        *out++ = char(0x80 | ((c >> 6) & 0x3F));
+        *out++ = char(0x80 | (c & 0x3F));
     } else {
-        out.append(char(0xF0 | (c >> 18)));
-        out.append(char(0x80 | ((c >> 12) & 0x3F)));
-        out.append(char(0x80 | ((c >> 6) & 0x3F)));
-        out.append(char(0x80 | (c & 0x3F)));
+        *out++ = char(0xF0 | (c >> 18));
+        *out++ = char(0x80 | ((c >> 12) & 0x3F));
+        *out++ = char(0x80 | ((c >> 6) & 0x3F));
+        *out++ = char(0x80 | (c & 0x3F));
     }
+    return out;
 }
 
-// Reads the reference that starts at text[i] (an "&"); appends its character and moves i past
-// it. False when the reference is malformed or names a character no file may hold.
-bool decodeReference(QByteArrayView text, qsizetype& i, QByteArray& out)
+// Reads the reference that starts at `p` (an "&"), writes its character at `out` (never
+// longer than the reference) and moves both past. False when the reference is malformed or
+// names a character no file may hold.
+bool decodeReference(const char*& p, const char* end, char*& out)
 {
-    const qsizetype semicolon = text.indexOf(';', i);
-    if (semicolon < 0 || semicolon - i > 12)
+    const char* semicolon = p + 1;
+    while (semicolon < end && *semicolon != ';' && semicolon - p <= 12)
+        ++semicolon;
+    if (semicolon >= end || *semicolon != ';')
         return false;
-    const QByteArrayView name = text.sliced(i + 1, semicolon - i - 1);
-    i = semicolon + 1;
+    const QByteArrayView name(p + 1, semicolon - p - 1);
+    p = semicolon + 1;
     if (name == "amp")
-        out.append('&');
+        *out++ = '&';
     else if (name == "lt")
-        out.append('<');
+        *out++ = '<';
     else if (name == "gt")
-        out.append('>');
+        *out++ = '>';
     else if (name == "quot")
-        out.append('"');
+        *out++ = '"';
     else if (name == "apos")
-        out.append('\'');
+        *out++ = '\'';
     else if (name.size() >= 2 && name[0] == '#') {
         const bool hex = name[1] == 'x';
         const QByteArrayView digits = name.sliced(hex ? 2 : 1);
         if (digits.isEmpty())
             return false;
         quint32 c = 0;
-        const auto [end, ec] =
+        const auto [last, ec] =
             std::from_chars(digits.data(), digits.data() + digits.size(), c, hex ? 16 : 10);
-        if (ec != std::errc() || end != digits.data() + digits.size())
+        if (ec != std::errc() || last != digits.data() + digits.size())
             return false;
         if (c == 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
             return false;
-        appendUtf8(out, c);
+        out = putUtf8(out, c);
     } else {
         return false;
     }
@@ -90,19 +99,38 @@ bool decodeReference(QByteArrayView text, qsizetype& i, QByteArray& out)
 // Appends the text of one character-data node with its references decoded.
 bool appendDecoded(QByteArrayView text, QByteArray& out)
 {
-    qsizetype i = 0;
-    while (i < text.size()) {
-        const qsizetype amp = text.indexOf('&', i);
-        if (amp < 0) {
-            out.append(text.sliced(i));
-            break;
-        }
-        out.append(text.sliced(i, amp - i));
-        i = amp;
-        if (!decodeReference(text, i, out))
+    const qsizetype start = out.size();
+    out.resize(start + text.size()); // decoding never lengthens a text
+    char* const begin = out.data() + start;
+    char* dst = begin;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        const char* amp = static_cast<const char*>(std::memchr(p, '&', size_t(end - p)));
+        if (!amp)
+            amp = end;
+        std::memcpy(dst, p, size_t(amp - p));
+        dst += amp - p;
+        p = amp;
+        if (p < end && !decodeReference(p, end, dst))
             return false;
     }
+    out.resize(start + (dst - begin));
     return true;
+}
+
+bool setError(QString* error, const QString& message)
+{
+    if (error)
+        *error = message;
+    return false;
+}
+
+QString badByteMessage(QByteArrayView bytes, qsizetype at)
+{
+    if (bytes.at(at) == 0)
+        return QStringLiteral("NUL byte at byte %1").arg(at);
+    return QStringLiteral("the file is not valid UTF-8 at byte %1").arg(at);
 }
 
 QByteArrayView valueOf(pugi::xml_node node)
@@ -138,7 +166,12 @@ QString sharedText(QByteArrayView text)
     default:
         break;
     }
-    return QString::fromUtf8(text);
+    // The conversion reserves a character for every byte; Japanese text needs a third of
+    // that, and the rest would stay allocated for as long as the record lives.
+    QString converted = QString::fromUtf8(text);
+    if (converted.capacity() - converted.size() > 32)
+        converted.squeeze();
+    return converted;
 }
 
 bool twoDigits(QByteArrayView text, qsizetype at, int& value)
@@ -153,21 +186,60 @@ bool twoDigits(QByteArrayView text, qsizetype at, int& value)
 
 bool PlistDocument::load(QByteArray bytes, QString* error)
 {
-    auto fail = [error](const QString& message) {
-        if (error)
-            *error = message;
-        return false;
-    };
+    m_bytes.clear();
+    const qsizetype bad = Utf8Check::firstBadByte(bytes);
+    if (bad >= 0)
+        return setError(error, badByteMessage(bytes, bad));
     m_bytes = std::move(bytes);
+    return parse(error);
+}
+
+bool PlistDocument::loadFile(const QString& path, QString* error)
+{
+    m_bytes.clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return setError(error, path + u": " + file.errorString());
+    // Read in pieces, each checked while it is fresh in the cache.
+    constexpr qsizetype piece = 1 << 20;
+    const qint64 expected = file.size();
+    QByteArray bytes;
+    Utf8Check check;
+    if (expected > 0 && expected < qint64(std::numeric_limits<qsizetype>::max() / 2))
+        bytes.resize(qsizetype(expected));
+    qsizetype filled = 0;
+    while (true) {
+        if (filled == bytes.size())
+            bytes.resize(filled + piece);
+        const qint64 got = file.read(bytes.data() + filled, qMin(piece, bytes.size() - filled));
+        if (got < 0)
+            return setError(error, path + u": " + file.errorString());
+        filled += qsizetype(got);
+        const bool final = got == 0;
+        if (!check.advance(QByteArrayView(bytes.constData(), filled), final)) {
+            bytes.resize(filled);
+            return setError(error, path + u": " + badByteMessage(bytes, check.badOffset()));
+        }
+        if (final)
+            break;
+    }
+    bytes.resize(filled);
+    m_bytes = std::move(bytes);
+    if (!parse(error)) {
+        if (error)
+            *error = path + u": " + *error;
+        return false;
+    }
+    return true;
+}
+
+bool PlistDocument::parse(QString* error)
+{
+    auto fail = [error](const QString& message) { return setError(error, message); };
     m_root = pugi::xml_node();
     m_document.reset();
     if (m_bytes.isEmpty())
         return fail(QStringLiteral("the file is empty"));
-    if (const void* nul = std::memchr(m_bytes.constData(), 0, size_t(m_bytes.size())))
-        return fail(
-            QStringLiteral("NUL byte at byte %1").arg(static_cast<const char*>(nul) - m_bytes.constData()));
-    if (!m_bytes.isValidUtf8())
-        return fail(QStringLiteral("the file is not valid UTF-8"));
 
     char* data = m_bytes.data();
     qsizetype size = m_bytes.size();
@@ -199,6 +271,8 @@ bool PlistDocument::load(QByteArray bytes, QString* error)
         m_root = top;
         return true;
     }
+    if (holdsText(top))
+        return fail(failure(top, QStringLiteral("text in <plist>")));
     for (pugi::xml_node node : top.children()) {
         if (node.type() == pugi::node_element) {
             if (m_root)
@@ -260,6 +334,9 @@ QString PlistDocument::failure(pugi::xml_node node, const QString& what) const
 std::optional<QByteArray> PlistDocument::utf8Text(pugi::xml_node element)
 {
     QByteArray out;
+    // Text kept in the element comes before any child.
+    if (!appendDecoded(valueOf(element), out))
+        return std::nullopt;
     for (pugi::xml_node child : element.children()) {
         switch (child.type()) {
         case pugi::node_pcdata:
@@ -280,12 +357,9 @@ std::optional<QByteArray> PlistDocument::utf8Text(pugi::xml_node element)
 
 std::optional<QString> PlistDocument::text(pugi::xml_node element)
 {
-    const pugi::xml_node child = element.first_child();
-    if (!child)
-        return QString();
-    // The usual case: one run of text, most often without any reference.
-    if (!child.next_sibling() && child.type() == pugi::node_pcdata) {
-        const QByteArrayView value = valueOf(child);
+    // The usual case: one run of text kept in the element, most often without any reference.
+    if (!element.first_child()) {
+        const QByteArrayView value = valueOf(element);
         if (!value.contains('&'))
             return sharedText(value);
     }
@@ -297,13 +371,8 @@ std::optional<QString> PlistDocument::text(pugi::xml_node element)
 
 bool PlistDocument::keyBytes(pugi::xml_node key, QByteArrayView& bytes, QByteArray& buffer)
 {
-    const pugi::xml_node child = key.first_child();
-    if (!child) {
-        bytes = QByteArrayView("", 0);
-        return true;
-    }
-    if (!child.next_sibling() && child.type() == pugi::node_pcdata) {
-        bytes = valueOf(child);
+    if (!key.first_child()) {
+        bytes = valueOf(key);
         if (!bytes.contains('&'))
             return true;
     }
@@ -418,7 +487,17 @@ bool PlistDocument::isBlank(pugi::xml_node node)
 {
     if (node.type() != pugi::node_pcdata)
         return node.type() != pugi::node_cdata && node.type() != pugi::node_element;
-    for (const char* c = node.value(); *c; ++c) {
+    return isBlankText(node.value());
+}
+
+bool PlistDocument::holdsText(pugi::xml_node element)
+{
+    return !isBlankText(element.value());
+}
+
+bool PlistDocument::isBlankText(const char* text)
+{
+    for (const char* c = text; *c; ++c) {
         if (!isXmlSpace(*c))
             return false;
     }

@@ -39,6 +39,8 @@ public:
 
     // Parses `bytes` (kept and changed in place). False with a message when broken.
     bool load(QByteArray bytes, QString* error);
+    // Reads and parses a file; the message then starts with the file's path.
+    bool loadFile(const QString& path, QString* error);
     // The value element of the document: the one child of <plist>, or a bare top element.
     pugi::xml_node rootValue() const { return m_root; }
 
@@ -61,6 +63,9 @@ public:
 
     // True for a child that only holds white space between elements (skipped in containers).
     static bool isBlank(pugi::xml_node node);
+    // True for a container that holds text of its own, other than white space (the parser
+    // keeps the text an element holds before any child in the element itself).
+    static bool holdsText(pugi::xml_node element);
 
     // Walks the key and value pairs of a <dict> element: `entry(key, valueNode)` gets the key
     // as UTF-8 with its references decoded. Stops at the first malformed pair, or when `entry`
@@ -69,6 +74,8 @@ public:
     bool forEachEntry(pugi::xml_node dict, Entry&& entry, QString* error) const;
 
 private:
+    bool parse(QString* error);
+    static bool isBlankText(const char* text);
     static bool keyBytes(pugi::xml_node key, QByteArrayView& bytes, QByteArray& buffer);
 
     QByteArray m_bytes;
@@ -81,6 +88,10 @@ bool PlistDocument::forEachEntry(pugi::xml_node dict, Entry&& entry, QString* er
 {
     pugi::xml_node key;
     QByteArray buffer;
+    if (holdsText(dict)) {
+        *error = failure(dict, QStringLiteral("text in <dict>"));
+        return false;
+    }
     for (pugi::xml_node child = dict.first_child(); child; child = child.next_sibling()) {
         if (child.type() != pugi::node_element) {
             if (isBlank(child))

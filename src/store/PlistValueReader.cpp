@@ -33,7 +33,7 @@ std::optional<PlistValue> PlistValueReader::read(pugi::xml_node node, int depth)
         return fail(node, QStringLiteral("malformed <real>"));
     case Element::True:
     case Element::False:
-        if (node.first_child() && !PlistDocument::isBlank(node.first_child()))
+        if (PlistDocument::holdsText(node) || node.first_child())
             return fail(node, QStringLiteral("content in <true/> or <false/>"));
         return PlistValue(PlistDocument::elementOf(node) == Element::True);
     case Element::Date:
@@ -64,6 +64,8 @@ std::optional<PlistValue> PlistValueReader::readArray(pugi::xml_node node, int d
 {
     if (depth >= PropertyList::maxDepth)
         return fail(node, QStringLiteral("containers nested too deeply"));
+    if (PlistDocument::holdsText(node))
+        return fail(node, QStringLiteral("text in <array>"));
     PlistArray array;
     for (pugi::xml_node child : node.children()) {
         if (child.type() != pugi::node_element) {

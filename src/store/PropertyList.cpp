@@ -4,7 +4,6 @@
 #include "store/PlistValueReader.h"
 #include "store/PlistWriter.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 namespace tavrel {
@@ -20,12 +19,10 @@ bool setError(QString* error, const QString& message)
     return false;
 }
 
-std::optional<PlistValue> parseBytes(QByteArray bytes, QString* error, PropertyList::Root root)
+// The value of a loaded document, when its root has the wanted type.
+std::optional<PlistValue> valueOf(const PlistDocument& document, QString* error, PropertyList::Root root)
 {
     using Root = PropertyList::Root;
-    PlistDocument document;
-    if (!document.load(std::move(bytes), error))
-        return std::nullopt;
     const Element top = PlistDocument::elementOf(document.rootValue());
     if (root == Root::Dictionary && top != Element::Dict) {
         setError(error, QStringLiteral("the root is not a dictionary"));
@@ -46,23 +43,19 @@ std::optional<PlistValue> parseBytes(QByteArray bytes, QString* error, PropertyL
 
 std::optional<PlistValue> PropertyList::parse(QByteArrayView bytes, QString* error, Root root)
 {
-    return parseBytes(bytes.toByteArray(), error, root);
+    PlistDocument document;
+    if (!document.load(bytes.toByteArray(), error))
+        return std::nullopt;
+    return valueOf(document, error, root);
 }
 
 std::optional<PlistValue> PropertyList::readFile(const QString& path, QString* error, Root root)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, path + u": " + file.errorString());
+    PlistDocument document;
+    if (!document.loadFile(path, error))
         return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        setError(error, path + u": " + file.errorString());
-        return std::nullopt;
-    }
     QString message;
-    std::optional<PlistValue> value = parseBytes(std::move(bytes), &message, root);
+    std::optional<PlistValue> value = valueOf(document, &message, root);
     if (!value)
         setError(error, path + u": " + message);
     return value;

@@ -153,6 +153,39 @@ TEST(PropertyList, WritesApplesForm)
     EXPECT_EQ(PropertyList::serialize(value), expected);
 }
 
+TEST(PropertyList, ExtremeValuesSurviveARoundTrip)
+{
+    QString controls;
+    for (char16_t c = 1; c < 0x20; ++c)
+        controls.append(QChar(c));
+    const PlistValue value = PlistArray{
+        utc(1, 1, 1, 0, 0, 0),
+        utc(9999, 12, 31, 23, 59, 59),
+        std::numeric_limits<qint64>::min(),
+        std::numeric_limits<qint64>::max(),
+        -0.0,
+        1e308,
+        5e-324,
+        0.1,
+        std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity(),
+        QString(controls + u"\uFFFE\U0010FFFF"_qs),
+        QByteArray(1000, '\xff'),
+    };
+    QString error;
+    const std::optional<PlistValue> back = PropertyList::parse(PropertyList::serialize(value), &error);
+    ASSERT_TRUE(back) << error.toStdString();
+    EXPECT_EQ(*back, value);
+    EXPECT_TRUE(std::signbit(back->toArray().at(4).toReal()));
+    const auto nan = PropertyList::parse(PropertyList::serialize(std::numeric_limits<double>::quiet_NaN()));
+    ASSERT_TRUE(nan);
+    EXPECT_TRUE(std::isnan(nan->toReal()));
+    // A NUL cannot stand in an XML file: it is left out rather than making the file unreadable.
+    const auto nul = PropertyList::parse(PropertyList::serialize(u"a\0b"_qs));
+    ASSERT_TRUE(nul);
+    EXPECT_EQ(nul->toString(), u"ab"_qs);
+}
+
 TEST(PropertyList, OurFilesLoadInPlistlib)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("python3")).isEmpty())
@@ -224,6 +257,12 @@ TEST(PropertyList, RefusesBrokenFiles)
         {"invalid UTF-8", plist("<string>\xff\xfe</string>"), PropertyList::Root::Any},
         {"overlong UTF-8", plist("<string>\xc0\xaf</string>"), PropertyList::Root::Any},
         {"UTF-8 surrogate", plist("<string>\xed\xa0\x80</string>"), PropertyList::Root::Any},
+        {"overlong three bytes", plist("<string>\xe0\x80\xaf</string>"), PropertyList::Root::Any},
+        {"overlong four bytes", plist("<string>\xf0\x80\x80\xaf</string>"), PropertyList::Root::Any},
+        {"past U+10FFFF", plist("<string>\xf4\x90\x80\x80</string>"), PropertyList::Root::Any},
+        {"lone continuation byte", plist("<string>abcdefgh\x80</string>"), PropertyList::Root::Any},
+        {"sequence cut short", plist("<string>\xe3\x81</string>"), PropertyList::Root::Any},
+        {"sequence cut by the end", QByteArray("<string/>\xe3\x81"), PropertyList::Root::Any},
         {"NUL byte", plist("<string>a</string>").replace('a', '\0'), PropertyList::Root::Any},
         {"array where a dictionary is wanted", plist("<array/>"), PropertyList::Root::Dictionary},
         {"dictionary where an array is wanted", plist("<dict/>"), PropertyList::Root::Array},
@@ -232,6 +271,10 @@ TEST(PropertyList, RefusesBrokenFiles)
         {"key without value", plist("<dict><key>a</key></dict>"), PropertyList::Root::Any},
         {"value without key", plist("<dict><string>a</string></dict>"), PropertyList::Root::Any},
         {"text in a dictionary", plist("<dict>stray<key>a</key><string/></dict>"), PropertyList::Root::Any},
+        {"text in an array", plist("<array>stray<string/></array>"), PropertyList::Root::Any},
+        {"text after an array item", plist("<array><string/>stray</array>"), PropertyList::Root::Any},
+        {"text in a flag", plist("<true>yes</true>"), PropertyList::Root::Any},
+        {"text in plist", "<plist>stray<dict/></plist>", PropertyList::Root::Any},
         {"element in a string", plist("<string>a<b/>c</string>"), PropertyList::Root::Any},
         {"two values in plist", plist("<string/><string/>"), PropertyList::Root::Any},
         {"empty plist", plist(""), PropertyList::Root::Any},
@@ -251,7 +294,7 @@ TEST(PropertyList, RefusesBrokenFiles)
     }
 }
 
-TEST(PropertyList, AcceptsNestingUpToTheLimitAndAByteOrderMark)
+TEST(PropertyList, AcceptsNestingUpToTheLimitAByteOrderMarkAndMixedText)
 {
     QByteArray deep;
     for (int i = 0; i < PropertyList::maxDepth; ++i)
@@ -263,6 +306,53 @@ TEST(PropertyList, AcceptsNestingUpToTheLimitAndAByteOrderMark)
     const auto bare = PropertyList::parse("\xEF\xBB\xBF<dict><key>a</key><string>b</string></dict>", &error);
     ASSERT_TRUE(bare) << error.toStdString();
     EXPECT_EQ(bare->toDict().string(u"a"), u"b"_qs);
+    const auto mixed =
+        PropertyList::parse(plist("<string>a&amp;<![CDATA[<&>]]>&#x41;<!-- note --> b</string>"), &error);
+    ASSERT_TRUE(mixed) << error.toStdString();
+    EXPECT_EQ(mixed->toString(), u"a&<&>A b"_qs);
+}
+
+TEST(PropertyList, AcceptsUtf8OfEveryLength)
+{
+    // One to four bytes, at and across the boundaries of the eight-byte steps.
+    const QString text = u"ab\u00e9cdefg\u3042hijklmn\U0001F600\U0010FFFF\uFFFDxyz"_qs;
+    for (int pad = 0; pad < 8; ++pad) {
+        SCOPED_TRACE(pad);
+        const QByteArray inner = "<string>" + QByteArray(pad, ' ') + text.toUtf8() + "</string>";
+        const QByteArray bytes = plist(inner.constData());
+        QString error;
+        const std::optional<PlistValue> value = PropertyList::parse(bytes, &error);
+        ASSERT_TRUE(value) << error.toStdString();
+        EXPECT_EQ(value->toString(), QString(pad, u' ') + text);
+    }
+}
+
+TEST(PropertyList, ReadsFilesInPiecesWithCharactersAcrossTheirBorders)
+{
+    tavrel::test::TempDir dir;
+    const QByteArray head = plist("<string>");
+    const qsizetype border = 1 << 20; // the size of a piece read at once
+    for (const char* character : {"\xe3\x81\x82", "\xf0\x9f\x98\x80", "\xc3\xa9"}) {
+        for (qsizetype before = 1; before <= 4; ++before) {
+            SCOPED_TRACE(testing::Message() << QByteArray(character).toHex().constData() << " " << before);
+            QByteArray bytes = head.left(head.indexOf("</plist>"));
+            bytes.append(QByteArray(border - before - bytes.size(), 'x'));
+            bytes.append(character);
+            bytes.append("</string></plist>");
+            const QString path = dir.writeFile(QStringLiteral("big.plist"), bytes);
+            QString error;
+            const std::optional<PlistValue> value = PropertyList::readFile(path, &error);
+            ASSERT_TRUE(value) << error.toStdString();
+            EXPECT_TRUE(value->toString().endsWith(QString::fromUtf8(character)));
+        }
+    }
+    QByteArray broken = plist("<string></string>");
+    broken.insert(broken.indexOf("</string>"), QByteArray(border + 100, 'y') + "\xe3\x81");
+    const QString path = dir.writeFile(QStringLiteral("broken.plist"), broken);
+    QString error;
+    EXPECT_FALSE(PropertyList::readFile(path, &error));
+    EXPECT_TRUE(error.endsWith(QStringLiteral("at byte %1").arg(broken.indexOf("\xe3\x81"))))
+        << error.toStdString();
 }
 
 TEST(PropertyList, ReadFileNamesTheFileAndTheFault)
