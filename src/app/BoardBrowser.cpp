@@ -150,6 +150,15 @@ void BoardBrowser::setBoardOriginalColor()
     emit messageBackgroundChanged(BoardColor::messageBackground(colour, m_preferences.textBackGroundColor()));
 }
 
+void BoardBrowser::setTVLBGColor(const RgbaColor& color)
+{
+    emit viewBackgroundChanged(color);
+    m_tree.reloadData();
+    m_list.reloadData();
+    m_preferences.setTextBackGroundColor(color);
+    clickMessageTitleTable();
+}
+
 bool BoardBrowser::saveNowHyoujiKaigishitu()
 {
     const KaigishitsuItem* board = displayedBoard();

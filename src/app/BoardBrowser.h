@@ -63,6 +63,9 @@ public:
     void clickMessageTitleTable();
     // Gives the message view the board's background colour, or the user's one.
     void setBoardOriginalColor();
+    // The background colour well (`setTVLBGColor:`): the colour of the board tree, the message
+    // list and the message view, stored in the preferences; the selected message is shown again.
+    void setTVLBGColor(const RgbaColor& color);
     const BackPosition& backPosition() const { return m_backPosition; }
 
     // The save point: writes the displayed board's header and list (sorted by number, levels
@@ -105,7 +108,10 @@ signals:
     void messageListScrollRequested(int row);
     void messageCleared();
     void messageShown(const tavrel::MessageDisplay& display);
+    // The message view's background alone (board colours).
     void messageBackgroundChanged(const tavrel::RgbaColor& color);
+    // The background of all three views: board tree, message list and message view.
+    void viewBackgroundChanged(const tavrel::RgbaColor& color);
     void boardLabelChanged(const QString& text);
     void countLabelChanged(const QString& text);
     // The selected message changed its meaning for the memo window (row -1: none).

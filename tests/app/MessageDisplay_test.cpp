@@ -69,6 +69,14 @@ TEST_F(Display, SettingsShapeTheShownHtml)
     EXPECT_EQ(styled.fontFamily, u"Noto \"Serif\""_s);
     EXPECT_EQ(styled.zoom, 2.0);
 
+    // The colour well: all three views, stored, and the message shown again.
+    QSignalSpy views(browser.get(), &BoardBrowser::viewBackgroundChanged);
+    const qsizetype shownBeforeWell = shown.size();
+    browser->setTVLBGColor({0.5, 0.25, 1, 1});
+    EXPECT_EQ(views.last().at(0).value<RgbaColor>(), (RgbaColor{0.5, 0.25, 1, 1}));
+    EXPECT_EQ(preferences.textBackGroundColor(), (RgbaColor{0.5, 0.25, 1, 1}));
+    EXPECT_EQ(shown.size(), shownBeforeWell + 1);
+
     // A record without contents only clears the view, but still becomes the shown message.
     QSignalSpy cleared(browser.get(), &BoardBrowser::messageCleared);
     const qsizetype shownBefore = shown.size();
