@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
 
     static const QDateTime now(QDate(2010, 3, 4), QTime(5, 6), japanTime());
-    static const ForumTopPage::Markers markers{QStringLiteral("[i]"), QStringLiteral("[/i]"), QStringLiteral("L")};
+    static const ForumTopPage::Markers markers{QStringLiteral("[i]"), QStringLiteral("[/i]"),
+                                               QStringLiteral("L")};
     QHash<QString, QString> dates;
     ForumTopPage::huriwakeForumTopData(text, markers, now, dates);
     for (auto it = dates.cbegin(); it != dates.cend(); ++it) {
@@ -58,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     // A value stays on its one config line.
-    if (const std::optional<QByteArray> config = CurlConfig::fromArguments({QStringLiteral("-u") + text, text}))
+    if (const std::optional<QByteArray> config =
+            CurlConfig::fromArguments({QStringLiteral("-u") + text, text}))
         check(config->count('\n') == 2);
     return 0;
 }
