@@ -40,9 +40,9 @@ public:
     MessageListModel& list() { return m_list; }
 
     // Rebuilds the board tree from `warehousePath`, selects the first board (row 1) when the
-    // tree has more than one row, and shows it (`makeTableNow` without the communication
-    // settings, which their own controller reloads). The displayed board is forgotten first
-    // without being saved: callers save it before they change the files.
+    // tree has more than one row (the view keeps row 0 in view), and shows it (`makeTableNow`
+    // without the communication settings, which their own controller reloads). The displayed board is
+    // forgotten first without being saved: callers save it before they change the files.
     void makeTableNow(const QString& warehousePath);
 
     // Board choice.

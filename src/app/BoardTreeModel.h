@@ -3,7 +3,8 @@
 // The board tree as an item model for an outline view: forum nodes at the top level, their
 // boards below them, one column. Every forum is always expanded, so the tree also has flat
 // rows: row 0 is the first forum node, row 1 its first board, and so on; the browser speaks
-// of boards by these rows.
+// of boards by these rows. A view shows every forum expanded: after each reset it expands
+// all forum nodes, and it never collapses one.
 
 #include "app/BoardTreeBuilder.h"
 #include "app/BrowserRoles.h"
