@@ -17,8 +17,7 @@ int bindLoopback(httplib::Server& server, int port)
 } // namespace
 
 SimServer::SimServer(SimContext& context, const TlsIdentity& identity)
-    : m_context(context)
-    , m_dispatcher(context)
+    : m_dispatcher(context)
     , m_admin(context)
     , m_https(identity.serverCertificate(), identity.serverKey())
 {

@@ -41,7 +41,6 @@ public:
     void stop();
 
 private:
-    SimContext& m_context;
     Dispatcher m_dispatcher;
     AdminService m_admin;
     httplib::Server m_http;
