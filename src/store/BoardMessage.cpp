@@ -11,15 +11,6 @@ constexpr QStringView kKnownKeys[] = {u"wr_spname",   u"wr_email",         u"wr_
                                       u"PostURL",     u"wr_con1",          u"wr_delkw", u"UseTag",
                                       u"wr_sppasswd", u"savedPostFilePath"};
 
-bool isKnownKey(QStringView key)
-{
-    for (QStringView known : kKnownKeys) {
-        if (key == known)
-            return true;
-    }
-    return false;
-}
-
 QString converted(const QString& text, bool encode)
 {
     QString result = convertHalfWidthToFullWidth(text);
@@ -45,10 +36,7 @@ BoardMessage BoardMessage::fromDictionary(const PlistDict& dict)
     message.sppasswd = dict.string(u"wr_sppasswd");
     if (dict.contains(u"savedPostFilePath"))
         message.savedPostFilePath = dict.string(u"savedPostFilePath");
-    for (const auto& [key, value] : dict) {
-        if (!isKnownKey(key))
-            message.otherKeys.insert(key, value);
-    }
+    message.otherKeys = dict.without(kKnownKeys);
     return message;
 }
 

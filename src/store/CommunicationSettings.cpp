@@ -13,15 +13,6 @@ constexpr QStringView kKnownKeys[] = {u"BeforeProcedure",       u"AfterProcedure
                                       u"HttpProxyPort",         u"HttpsProxy",     u"HttpsProxyPort",
                                       u"IsMyDeskMessageAccess"};
 
-bool isKnownKey(QStringView key)
-{
-    for (QStringView known : kKnownKeys) {
-        if (key == known)
-            return true;
-    }
-    return false;
-}
-
 template<typename Entry>
 QList<Entry> entries(const PlistValue& value)
 {
@@ -56,10 +47,7 @@ CommunicationSettings CommunicationSettings::fromDictionary(const PlistDict& dic
     settings.proxies = {dict.string(u"HttpProxy"), dict.string(u"HttpProxyPort"), dict.string(u"HttpsProxy"),
                         dict.string(u"HttpsProxyPort")};
     settings.isMyDeskMessageAccess = plistFlag(dict.value(u"IsMyDeskMessageAccess"));
-    for (const auto& [key, value] : dict) {
-        if (!isKnownKey(key))
-            settings.otherKeys.insert(key, value);
-    }
+    settings.otherKeys = dict.without(kKnownKeys);
     return settings;
 }
 

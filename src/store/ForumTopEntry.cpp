@@ -9,15 +9,6 @@ namespace {
 constexpr QStringView kKnownKeys[] = {u"ForumID", u"ForumName", u"ForumTopURL", u"IsDownloadCheck",
                                       u"ForumListForumCM_FreeboardURL"};
 
-bool isKnownKey(QStringView key)
-{
-    for (QStringView known : kKnownKeys) {
-        if (key == known)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 ForumTopEntry ForumTopEntry::fromDictionary(const PlistDict& dict)
@@ -29,10 +20,7 @@ ForumTopEntry ForumTopEntry::fromDictionary(const PlistDict& dict)
     entry.isDownloadCheck = plistFlag(dict.value(u"IsDownloadCheck"));
     if (dict.contains(u"ForumListForumCM_FreeboardURL"))
         entry.freeboardURL = dict.string(u"ForumListForumCM_FreeboardURL");
-    for (const auto& [key, value] : dict) {
-        if (!isKnownKey(key))
-            entry.otherKeys.insert(key, value);
-    }
+    entry.otherKeys = dict.without(kKnownKeys);
     return entry;
 }
 

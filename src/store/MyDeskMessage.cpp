@@ -9,15 +9,6 @@ namespace {
 constexpr QStringView kKnownKeys[] = {u"toid", u"toname", u"message", u"IsMyDeskMessage",
                                       u"savedPostFilePath"};
 
-bool isKnownKey(QStringView key)
-{
-    for (QStringView known : kKnownKeys) {
-        if (key == known)
-            return true;
-    }
-    return false;
-}
-
 QString converted(const QString& text)
 {
     QString result = convertHalfWidthToFullWidth(text);
@@ -34,10 +25,7 @@ MyDeskMessage MyDeskMessage::fromDictionary(const PlistDict& dict)
     message.toname = dict.string(u"toname");
     message.message = dict.string(u"message");
     message.savedPostFilePath = dict.string(u"savedPostFilePath");
-    for (const auto& [key, value] : dict) {
-        if (!isKnownKey(key))
-            message.otherKeys.insert(key, value);
-    }
+    message.otherKeys = dict.without(kKnownKeys);
     return message;
 }
 

@@ -9,15 +9,6 @@ namespace {
 constexpr QStringView kKnownKeys[] = {u"BbsID",     u"ReadALL",   u"LastXMessage",
                                       u"URLFormat", u"JushinURL", u"HogoPassword"};
 
-bool isKnownKey(QStringView key)
-{
-    for (QStringView known : kKnownKeys) {
-        if (key == known)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 PatrolEntry PatrolEntry::fromDictionary(const PlistDict& dict)
@@ -30,10 +21,7 @@ PatrolEntry PatrolEntry::fromDictionary(const PlistDict& dict)
     entry.jushinURL = dict.string(u"JushinURL");
     if (dict.contains(u"HogoPassword"))
         entry.hogoPassword = dict.string(u"HogoPassword");
-    for (const auto& [key, value] : dict) {
-        if (!isKnownKey(key))
-            entry.otherKeys.insert(key, value);
-    }
+    entry.otherKeys = dict.without(kKnownKeys);
     return entry;
 }
 

@@ -80,6 +80,16 @@ bool PlistDict::remove(QStringView key)
     return true;
 }
 
+PlistDict PlistDict::without(std::span<const QStringView> keys) const
+{
+    PlistDict rest;
+    for (const auto& [key, value] : m_items) {
+        if (std::find(keys.begin(), keys.end(), QStringView(key)) == keys.end())
+            rest.m_items.append({key, value});
+    }
+    return rest;
+}
+
 void PlistDict::clear()
 {
     m_items.clear();

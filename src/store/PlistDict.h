@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 
+#include <span>
 #include <utility>
 
 namespace tavrel {
@@ -42,6 +43,8 @@ public:
     PlistValue& operator[](const QString& key);
     // Removes `key`; true when it was there.
     bool remove(QStringView key);
+    // The entries whose keys are not among `keys`, in order (the keys a reader did not know).
+    PlistDict without(std::span<const QStringView> keys) const;
     void clear();
 
     QStringList keys() const;
