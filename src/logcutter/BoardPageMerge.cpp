@@ -10,16 +10,16 @@
 
 namespace tavrel {
 
-int BoardPageMerge::merge(BoardLogFile& log, QStringView page, QStringView serviceDomain,
+int BoardPageMerge::merge(AppendableBoardLog& log, QStringView page, QStringView serviceDomain,
                           const QDateTime& now)
 {
-    BoardLogHeader& header = log.header();
+    BoardLogHeader& header = log.file().header();
     for (const BoardPage::Colour& colour : BoardPage::bodyTagColours(page))
         header.setValue(colour.first, colour.second);
 
     const int lastNumber = integerValue(header.numberOfLastMes());
-    QList<MessageRecord>& body = log.body();
-    // The "Number" texts in the body, gathered when the first candidate needs them.
+    QList<MessageRecord>& body = log.file().body();
+    // The "Number" texts stored, gathered when the first candidate needs them.
     QSet<QString> numbers;
     bool numbersGathered = false;
     int added = 0;
@@ -30,7 +30,9 @@ int BoardPageMerge::merge(BoardLogFile& log, QStringView page, QStringView servi
         if (integerValue(cut.record.number()) <= lastNumber)
             continue;
         if (!numbersGathered) {
-            numbers.reserve(body.size() + 32);
+            numbers.reserve(log.recordCount() + 32);
+            for (const QString& number : log.keptNumbers())
+                numbers.insert(number);
             for (const MessageRecord& record : std::as_const(body))
                 numbers.insert(record.number());
             numbersGathered = true;

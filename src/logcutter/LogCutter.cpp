@@ -61,10 +61,10 @@ LogCutterResult LogCutter::run()
     if (bytes.isEmpty() || probe.isEmpty())
         return {};
 
-    BoardLogFile log;
+    AppendableBoardLog log;
     if (boardLogExists()) {
         QString error;
-        std::optional<BoardLogFile> read = BoardLogFile::read(m_boardLogPath, &error);
+        std::optional<AppendableBoardLog> read = AppendableBoardLog::read(m_boardLogPath, &error);
         if (!read) {
             // A broken file is kept aside, for the application to put back and report.
             QStringList lines{QStringLiteral("cannot read board log file : ") + error};
@@ -77,7 +77,7 @@ LogCutterResult LogCutter::run()
         }
         log = std::move(*read);
     } else {
-        log.header() = BoardLogHeader::newFileHeader();
+        log.file().header() = BoardLogHeader::newFileHeader();
     }
 
     const Charset charset = detectCharsetForLogCutter(probe);
@@ -86,17 +86,19 @@ LogCutterResult LogCutter::run()
         return LogCutterResult{0, {QStringLiteral("failed file encoding : ") + m_pagePath}};
 
     const QString boardID = QFileInfo(m_boardLogPath).fileName();
-    if (log.header().forumID().isEmpty())
-        log.header().setForumID(boardID);
+    BoardLogHeader& header = log.file().header();
+    if (header.forumID().isEmpty())
+        header.setForumID(boardID);
 
     if (boardID == myDeskLogName)
         return cutMyDeskPage(log, *page);
     return cutBoardPage(log, *page);
 }
 
-bool LogCutter::startAfresh(BoardLogFile& log, LogCutterResult& result)
+bool LogCutter::startAfresh(AppendableBoardLog& log, LogCutterResult& result)
 {
-    BoardIdentity::reset(log.header(), log.body());
+    BoardIdentity::reset(log.file().header(), log.file().body());
+    log.dropKeptRecords();
     QString error;
     if (BackupMove::move(m_boardLogPath, &error))
         return true;
@@ -104,10 +106,10 @@ bool LogCutter::startAfresh(BoardLogFile& log, LogCutterResult& result)
     return false;
 }
 
-bool LogCutter::settleIdentity(BoardLogFile& log, const QString& page, bool checkRestart,
+bool LogCutter::settleIdentity(AppendableBoardLog& log, const QString& page, bool checkRestart,
                                LogCutterResult& result)
 {
-    BoardLogHeader& header = log.header();
+    BoardLogHeader& header = log.file().header();
     const QString title = BoardPage::decodedTitle(page);
     switch (BoardIdentity::decide(header, boardLogExists(), title, page, checkRestart, m_now)) {
     case BoardIdentity::Decision::TakeTitle:
@@ -131,7 +133,7 @@ bool LogCutter::settleIdentity(BoardLogFile& log, const QString& page, bool chec
     return true;
 }
 
-LogCutterResult LogCutter::cutBoardPage(BoardLogFile& log, const QString& page)
+LogCutterResult LogCutter::cutBoardPage(AppendableBoardLog& log, const QString& page)
 {
     LogCutterResult result;
     if (!settleIdentity(log, page, true, result))
@@ -140,7 +142,7 @@ LogCutterResult LogCutter::cutBoardPage(BoardLogFile& log, const QString& page)
     return write(log, result);
 }
 
-LogCutterResult LogCutter::cutMyDeskPage(BoardLogFile& log, const QString& page)
+LogCutterResult LogCutter::cutMyDeskPage(AppendableBoardLog& log, const QString& page)
 {
     LogCutterResult result;
     if (!settleIdentity(log, page, false, result))
@@ -148,18 +150,18 @@ LogCutterResult LogCutter::cutMyDeskPage(BoardLogFile& log, const QString& page)
     // No duplicate detection here: every message of the page is a new record.
     const QList<MessageRecord> messages = MyDeskPage::messages(page, m_now);
     if (!messages.isEmpty()) {
-        log.body().append(messages);
+        log.file().body().append(messages);
         const int count = int(qMin<qsizetype>(messages.size(), INT_MAX));
-        log.header().setMidokuSu(
-            QString::number(saturatingAdd(integerValue(log.header().midokuSu()), count)));
+        BoardLogHeader& header = log.file().header();
+        header.setMidokuSu(QString::number(saturatingAdd(integerValue(header.midokuSu()), count)));
     }
     return write(log, result);
 }
 
-LogCutterResult LogCutter::write(const BoardLogFile& log, LogCutterResult result) const
+LogCutterResult LogCutter::write(const AppendableBoardLog& log, LogCutterResult result) const
 {
     // Nothing to keep: a new board is not created, and a file moved aside stays in its backup.
-    if (log.body().isEmpty())
+    if (log.recordCount() == 0)
         return result;
     QString error;
     if (!log.write(m_boardLogPath, &error))

@@ -7,7 +7,7 @@
 // the messages not yet stored and writes the file once, atomically, when its body is not
 // empty. At every moment the board's data are in the board log file or in its newest backup.
 
-#include "store/BoardLogFile.h"
+#include "store/AppendableBoardLog.h"
 
 #include <QDateTime>
 #include <QString>
@@ -40,13 +40,14 @@ public:
 
 private:
     bool boardLogExists() const;
-    LogCutterResult cutBoardPage(BoardLogFile& log, const QString& page);
-    LogCutterResult cutMyDeskPage(BoardLogFile& log, const QString& page);
+    LogCutterResult cutBoardPage(AppendableBoardLog& log, const QString& page);
+    LogCutterResult cutMyDeskPage(AppendableBoardLog& log, const QString& page);
     // Decides whether the board is new, retitled or restarted and applies it, deriving the
     // names; false (with `result` set) when the old file could not be moved aside.
-    bool settleIdentity(BoardLogFile& log, const QString& page, bool checkRestart, LogCutterResult& result);
-    bool startAfresh(BoardLogFile& log, LogCutterResult& result);
-    LogCutterResult write(const BoardLogFile& log, LogCutterResult result) const;
+    bool settleIdentity(AppendableBoardLog& log, const QString& page, bool checkRestart,
+                        LogCutterResult& result);
+    bool startAfresh(AppendableBoardLog& log, LogCutterResult& result);
+    LogCutterResult write(const AppendableBoardLog& log, LogCutterResult result) const;
 
     QString m_boardLogPath;
     QString m_pagePath;

@@ -99,14 +99,29 @@ std::optional<BoardLogHeader> BoardLogFile::readHeader(const QString& path, QStr
     return std::move(log->header());
 }
 
-QByteArray BoardLogFile::serialize() const
+void BoardLogFile::writeStart(PlistWriter& writer) const
 {
-    PlistWriter writer(estimatedSize(m_body));
     writer.beginDict();
     writer.plainKey(QLatin1StringView("Header"));
     writeFields(writer, m_header);
     writer.plainKey(QLatin1StringView("Body"));
     writer.beginArray();
+}
+
+QByteArray BoardLogFile::serializedStart() const
+{
+    PlistWriter writer;
+    writeStart(writer);
+    writer.raw({});
+    return writer.bytes();
+}
+
+QByteArray BoardLogFile::serialize(QByteArrayView keptRecords) const
+{
+    PlistWriter writer(estimatedSize(m_body) + keptRecords.size());
+    writeStart(writer);
+    if (!keptRecords.isEmpty())
+        writer.raw(keptRecords);
     for (const MessageRecord& record : m_body)
         writeFields(writer, record);
     writer.endArray();

@@ -18,6 +18,8 @@
 
 namespace tavrel {
 
+class PlistWriter;
+
 class BoardLogFile
 {
 public:
@@ -34,7 +36,13 @@ public:
     // whole. Damage inside the body of a header-first file shows only at a full read.
     static std::optional<BoardLogHeader> readHeader(const QString& path, QString* error = nullptr);
 
-    QByteArray serialize() const;
+    // `keptRecords`: records already in the written form, taken from a file written by this
+    // program, which go before those of body().
+    QByteArray serialize(QByteArrayView keptRecords = {}) const;
+    // The written form up to and including the opening of a non-empty body, and after the
+    // last record of a file without other root keys.
+    QByteArray serializedStart() const;
+    static QByteArrayView writtenEnd() { return "\t</array>\n</dict>\n</plist>\n"; }
     // Writes the whole file atomically; false with a message when it could not be written.
     bool write(const QString& path, QString* error = nullptr) const;
 
@@ -60,6 +68,7 @@ public:
 
 private:
     friend class BoardLogReader;
+    void writeStart(PlistWriter& writer) const;
 
     BoardLogHeader m_header;
     QList<MessageRecord> m_body;

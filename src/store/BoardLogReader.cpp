@@ -79,6 +79,98 @@ std::optional<BoardLogFile> BoardLogReader::readFile(const QString& path, QStrin
     return file;
 }
 
+std::optional<AppendableBoardLog> BoardLogReader::readAppendableFile(const QString& path, QString* error)
+{
+    PlistDocument document;
+    QByteArray bytes;
+    if (!document.loadFile(path, error, &bytes))
+        return std::nullopt;
+    if (std::optional<AppendableBoardLog> kept = keepRecords(document, std::move(bytes)))
+        return kept;
+    QString message;
+    std::optional<BoardLogFile> file = fromDocument(document, &message);
+    if (!file) {
+        fail(error, path + u": " + message);
+        return std::nullopt;
+    }
+    return AppendableBoardLog(std::move(*file));
+}
+
+std::optional<AppendableBoardLog> BoardLogReader::keepRecords(const PlistDocument& document, QByteArray bytes)
+{
+    // Anything unusual leaves the file to the whole reading, which also words any fault.
+    const pugi::xml_node root = document.rootValue();
+    if (PlistDocument::elementOf(root) != Element::Dict || PlistDocument::holdsText(root))
+        return std::nullopt;
+    // The root holds exactly <key>Header</key> <dict> <key>Body</key> <array>.
+    pugi::xml_node elements[4];
+    int count = 0;
+    for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element) {
+            if (PlistDocument::isBlank(child))
+                continue;
+            return std::nullopt;
+        }
+        if (count == 4)
+            return std::nullopt;
+        elements[count++] = child;
+    }
+    const auto isKey = [](pugi::xml_node node, QByteArrayView name) {
+        return PlistDocument::elementOf(node) == Element::Key && !node.first_child() &&
+               QByteArrayView(node.value()) == name;
+    };
+    if (count != 4 || !isKey(elements[0], "Header") ||
+        PlistDocument::elementOf(elements[1]) != Element::Dict || !isKey(elements[2], "Body") ||
+        PlistDocument::elementOf(elements[3]) != Element::Array || PlistDocument::holdsText(elements[3]))
+        return std::nullopt;
+
+    AppendableBoardLog log;
+    QString ignored;
+    if (!readFields(document, elements[1], 1, log.m_file.m_header, &ignored))
+        return std::nullopt;
+
+    // Every record a dictionary of texts that read well; only their numbers are taken.
+    QList<QString>& numbers = log.m_keptNumbers;
+    for (pugi::xml_node child = elements[3].first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element) {
+            if (PlistDocument::isBlank(child))
+                continue;
+            return std::nullopt;
+        }
+        if (PlistDocument::elementOf(child) != Element::Dict)
+            return std::nullopt;
+        QString number;
+        const bool readable = document.forEachEntry(
+            child,
+            [&number](QByteArrayView key, pugi::xml_node value) {
+                if (PlistDocument::elementOf(value) != Element::String)
+                    return false;
+                if (key != "Number")
+                    return PlistDocument::hasText(value);
+                std::optional<QString> text = PlistDocument::text(value);
+                if (!text)
+                    return false;
+                number = std::move(*text);
+                return true;
+            },
+            &ignored);
+        if (!readable)
+            return std::nullopt;
+        numbers.append(std::move(number));
+    }
+
+    // The bytes around the records must be what the writer gives for this header.
+    const QByteArray start = log.m_file.serializedStart();
+    const QByteArrayView end = BoardLogFile::writtenEnd();
+    if (numbers.isEmpty() || bytes.size() < start.size() + end.size() || !bytes.startsWith(start) ||
+        !bytes.endsWith(end))
+        return std::nullopt;
+    log.m_keptFrom = start.size();
+    log.m_keptSize = bytes.size() - start.size() - end.size();
+    log.m_keptBytes = std::move(bytes);
+    return log;
+}
+
 std::optional<BoardLogFile> BoardLogReader::fromDocument(const PlistDocument& document, QString* error)
 {
     QString message;

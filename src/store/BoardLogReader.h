@@ -3,6 +3,7 @@
 // Turns a loaded property-list document into a board log file, straight from the elements
 // (no intermediate dictionaries), and finds where the header of a header-first file ends.
 
+#include "store/AppendableBoardLog.h"
 #include "store/BoardLogFile.h"
 #include "store/PlistDocument.h"
 
@@ -21,6 +22,10 @@ public:
     // The same for a file; the message then starts with the file's path.
     static std::optional<BoardLogFile> readFile(const QString& path, QString* error);
 
+    // A board log file read for adding records (see AppendableBoardLog); nothing with a
+    // message starting with the file's path when broken.
+    static std::optional<AppendableBoardLog> readAppendableFile(const QString& path, QString* error);
+
     // Given the start of a file, the length of the part that ends with the header's closing
     // tag, when the file is written header first; -1 when it is not (or not yet known: more
     // bytes may be needed, `needMore` then says so).
@@ -31,6 +36,9 @@ public:
     static bool endsComplete(QByteArrayView tail);
 
 private:
+    // Keeps the records of a file in the written form as bytes (`bytes`: the file before
+    // parsing); nothing when the file is in any other form or has a fault.
+    static std::optional<AppendableBoardLog> keepRecords(const PlistDocument& document, QByteArray bytes);
     static std::optional<BoardLogFile> fromDocument(const PlistDocument& document, QString* error);
     template<typename Fields>
     static bool readFields(const PlistDocument& document, pugi::xml_node dict, int depth, Fields& fields,

@@ -194,7 +194,7 @@ bool PlistDocument::load(QByteArray bytes, QString* error)
     return parse(error);
 }
 
-bool PlistDocument::loadFile(const QString& path, QString* error)
+bool PlistDocument::loadFile(const QString& path, QString* error, QByteArray* untouched)
 {
     m_bytes.clear();
     QFile file(path);
@@ -224,6 +224,8 @@ bool PlistDocument::loadFile(const QString& path, QString* error)
             break;
     }
     bytes.resize(filled);
+    if (untouched)
+        *untouched = QByteArray(bytes.constData(), bytes.size());
     m_bytes = std::move(bytes);
     if (!parse(error)) {
         if (error)
@@ -367,6 +369,13 @@ std::optional<QString> PlistDocument::text(pugi::xml_node element)
     if (!bytes)
         return std::nullopt;
     return sharedText(*bytes);
+}
+
+bool PlistDocument::hasText(pugi::xml_node element)
+{
+    if (!element.first_child() && !valueOf(element).contains('&'))
+        return true;
+    return utf8Text(element).has_value();
 }
 
 bool PlistDocument::keyBytes(pugi::xml_node key, QByteArrayView& bytes, QByteArray& buffer)

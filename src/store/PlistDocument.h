@@ -39,8 +39,9 @@ public:
 
     // Parses `bytes` (kept and changed in place). False with a message when broken.
     bool load(QByteArray bytes, QString* error);
-    // Reads and parses a file; the message then starts with the file's path.
-    bool loadFile(const QString& path, QString* error);
+    // Reads and parses a file; the message then starts with the file's path. `untouched`, when
+    // given, receives the file's bytes as they were before the parse changed them.
+    bool loadFile(const QString& path, QString* error, QByteArray* untouched = nullptr);
     // The value element of the document: the one child of <plist>, or a bare top element.
     pugi::xml_node rootValue() const { return m_root; }
 
@@ -52,6 +53,8 @@ public:
     // The text of a leaf element (string, key, integer, ...); nothing when a reference in it
     // is malformed or the element holds elements.
     static std::optional<QString> text(pugi::xml_node element);
+    // Whether text() would give a text, without building it.
+    static bool hasText(pugi::xml_node element);
     // The same, straight to UTF-8 (for the number, date and data elements).
     static std::optional<QByteArray> utf8Text(pugi::xml_node element);
 

@@ -285,6 +285,12 @@ void PlistWriter::value(const PlistValue& value)
     }
 }
 
+void PlistWriter::raw(QByteArrayView elements)
+{
+    settlePending();
+    m_out.append(elements);
+}
+
 QByteArray PlistWriter::finish()
 {
     settlePending();

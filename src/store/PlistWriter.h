@@ -41,6 +41,11 @@ public:
     void data(const QByteArray& bytes);
     // Any value, containers included.
     void value(const PlistValue& value);
+    // Elements already in this writer's form at the current depth, copied as they are (an
+    // open container counts as not empty from here on).
+    void raw(QByteArrayView elements);
+    // What has been written so far.
+    const QByteArray& bytes() const { return m_out; }
 
     // Closes <plist> and hands over the bytes.
     QByteArray finish();

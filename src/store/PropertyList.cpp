@@ -83,13 +83,21 @@ bool PropertyList::writeFile(const QString& path, const PlistValue& value, QStri
 
 bool PropertyList::writeBytes(const QString& path, const QByteArray& bytes, QString* error)
 {
+    return writePieces(path, {QByteArrayView(bytes)}, error);
+}
+
+bool PropertyList::writePieces(const QString& path, std::initializer_list<QByteArrayView> pieces,
+                               QString* error)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return setError(error, path + u": " + file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString message = path + u": " + file.errorString();
-        file.cancelWriting();
-        return setError(error, message);
+    for (const QByteArrayView piece : pieces) {
+        if (file.write(piece.data(), piece.size()) != piece.size()) {
+            const QString message = path + u": " + file.errorString();
+            file.cancelWriting();
+            return setError(error, message);
+        }
     }
     if (!file.commit())
         return setError(error, path + u": " + file.errorString());

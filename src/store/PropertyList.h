@@ -17,6 +17,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
 
 namespace tavrel {
@@ -49,6 +50,9 @@ public:
     static bool writeFile(const QString& path, const PlistValue& value, QString* error = nullptr);
     // Writes already serialized bytes the same way.
     static bool writeBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+    // The same for a file given in consecutive pieces.
+    static bool writePieces(const QString& path, std::initializer_list<QByteArrayView> pieces,
+                            QString* error = nullptr);
 };
 
 } // namespace tavrel

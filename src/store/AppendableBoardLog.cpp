@@ -1,0 +1,45 @@
+#include "store/AppendableBoardLog.h"
+
+#include "store/BoardLogReader.h"
+#include "store/PropertyList.h"
+
+namespace tavrel {
+
+std::optional<AppendableBoardLog> AppendableBoardLog::read(const QString& path, QString* error)
+{
+    return BoardLogReader::readAppendableFile(path, error);
+}
+
+void AppendableBoardLog::dropKeptRecords()
+{
+    m_keptBytes.clear();
+    m_keptFrom = 0;
+    m_keptSize = 0;
+    m_keptNumbers.clear();
+}
+
+std::pair<QByteArray, QByteArray> AppendableBoardLog::around() const
+{
+    if (m_keptNumbers.isEmpty())
+        return {m_file.serialize(), QByteArray()};
+    // Kept records exist only in a file holding nothing but header and body, so the new
+    // records and the end follow the start of the body as the writer gives them.
+    QByteArray start = m_file.serializedStart();
+    if (m_file.body().isEmpty())
+        return {std::move(start), BoardLogFile::writtenEnd().toByteArray()};
+    return {std::move(start), m_file.serialize().sliced(start.size())};
+}
+
+QByteArray AppendableBoardLog::serialize() const
+{
+    const auto [start, rest] = around();
+    return start + keptRecords() + rest;
+}
+
+bool AppendableBoardLog::write(const QString& path, QString* error) const
+{
+    const auto [start, rest] = around();
+    return PropertyList::writePieces(path, {start, keptRecords(), rest}, error);
+}
+
+} // namespace tavrel
