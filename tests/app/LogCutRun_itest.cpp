@@ -67,15 +67,15 @@ protected:
         log.setDetailEnabled(true);
     }
 
-    std::unique_ptr<LogCutRun> makeRun()
+    std::unique_ptr<LogCutRun> makeRun(const QString& program = binaryDir() + u"/tavrelsplit"_s)
     {
-        return std::make_unique<LogCutRun>(LogCutRun::Collaborators{
-            folder, preferences, configuration, alerts, log, panel, binaryDir() + u"/tavrelsplit"_s,
-            [this] {
-                ++saves;
-                savedWhilePanelHidden = !panel.visible;
-            },
-            [this] { ++refreshes; }});
+        return std::make_unique<LogCutRun>(
+            LogCutRun::Collaborators{folder, preferences, configuration, alerts, log, panel, program,
+                                     [this] {
+                                         ++saves;
+                                         savedWhilePanelHidden = !panel.visible;
+                                     },
+                                     [this] { ++refreshes; }});
     }
 
     // One whole run; false when it did not end in time.
@@ -261,6 +261,24 @@ TEST_F(LogCutRunTest, StopDuringTheSecondOfFivePagesSortsTheBoardsReachedOnly)
     EXPECT_TRUE(alerts.alerts().isEmpty());
     for (const QString& id : ids)
         EXPECT_EQ(board(id).header().numberOfLastMes(), u"6"_s) << id.toStdString();
+}
+
+TEST_F(LogCutRunTest, ACutterThatCannotStartStopsTheRunLikeAFailedCut)
+{
+    storeBoard(u"BRD01"_s, 3);
+    putPage(u"BRD01.1"_s, page(numbered(1, 6)));
+    putPage(u"BRD02.1"_s, page(numbered(1, 6)));
+    run = makeRun(dir.filePath(u"no-such-program"_s));
+
+    ASSERT_TRUE(cutAll());
+
+    ASSERT_EQ(alerts.alerts().size(), 1);
+    EXPECT_EQ(alerts.alerts().first().message, uiText(u"StopLogCutAlertMessage"));
+    EXPECT_EQ(linesStartingWith(u"Sorting Message. File : "_s), (QStringList{u"BRD01"_s}));
+    EXPECT_EQ(board(u"BRD01"_s).header().midokuSu(), u"0"_s);
+    EXPECT_FALSE(QFileInfo::exists(boardPath(u"BRD02"_s)));
+    EXPECT_EQ(panel.closed, 1);
+    EXPECT_EQ(refreshes, 1);
 }
 
 TEST_F(LogCutRunTest, MissingBoardLogGetsItsNewestBackupBackWithAnAlert)
