@@ -52,6 +52,8 @@ bool LogCutRun::cutTempLog()
 
 void LogCutRun::cutOneFile()
 {
+    if (!m_running || m_process)
+        return;
     if (m_index >= m_pages.pages.size()) {
         sortMesFileAndLogCutEnd();
         return;
@@ -97,6 +99,8 @@ void LogCutRun::processEnded(QProcess* process, int exitStatus)
 
 void LogCutRun::checkATaskStatusOfLogCut(int exitStatus)
 {
+    if (!m_running || m_index >= m_pages.pages.size())
+        return;
     if (exitStatus != 0 || m_stopFlag) {
         showOkAlert(m_with.alerts, u"StopLogCutAlertTitle", u"StopLogCutAlertMessage");
         // The page at hand may have been written or moved aside: its board is sorted too.
@@ -128,6 +132,8 @@ void LogCutRun::storeExplanation(const QString& page, const QString& target)
 
 void LogCutRun::sortMesFileAndLogCutEnd()
 {
+    if (!m_running || m_process)
+        return;
     // A run that cut every page sorts every board of the list; one that ended early only the
     // boards it reached (checkATaskStatusOfLogCut chose them).
     if (m_index >= m_pages.pages.size())

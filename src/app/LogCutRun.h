@@ -53,6 +53,7 @@ public:
     // Starts a run; false (and nothing happens) while one is going on.
     bool cutTempLog();
     // Cuts the page at the current index, or goes on to the sorting pass after the last.
+    // This and the two below act only in their place in a run (not while a cut is going on).
     void cutOneFile();
     // The end of a tavrelsplit process with its exit status (-1 when it could not run or was
     // killed).
