@@ -77,6 +77,7 @@ constexpr UiTextEntry kEntries[] = {
     {u"StopLogCutSeiretsuAlertMessage", u"This board log file could not be read; it was left unchanged."},
     {u"NotExistFileLogCutSeiretsuAlertMessage",
      u"This board log file was missing after cutting; its backup was put back."},
+    {u"NotWrittenLogCutSeiretsuAlertMessage", u"This board log file could not be written; it was left as it was."},
     {u"LogCutSortingMessage", u"Sorting messages…"},
     {u"ToolMeiToSetsumeiBun", u"About this board"},
     {u"ForumNameFumei", u"Unknown forum"},

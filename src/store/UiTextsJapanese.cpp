@@ -78,6 +78,7 @@ constexpr UiTextEntry kEntries[] = {
     {u"StopLogCutSeiretsuAlertMessage", u"このログファイルを読み込めなかったため、変更していません。"},
     {u"NotExistFileLogCutSeiretsuAlertMessage",
      u"ログ切りの後にこのログファイルがなかったため、バックアップを戻しました。"},
+    {u"NotWrittenLogCutSeiretsuAlertMessage", u"このログファイルを書き込めなかったため、元のままにしています。"},
     {u"LogCutSortingMessage", u"発言を整列中…"},
     {u"ToolMeiToSetsumeiBun", u"会議室の説明"},
     {u"ForumNameFumei", u"不明なフォーラム"},
