@@ -65,6 +65,24 @@ constexpr UiTextEntry kEntries[] = {
     {u"DownloadErrorMessage", u"The download failed."},
     {u"SousaAccsessDodOvozaMenuTitle", u"Patrol"},
 
+    // Communication panel, ID and password sheet, log cutting sheet
+    {u"TsuushinPanelTitle", u"Communication"},
+    {u"TsuushinSetteiPopUpLabel", u"Settings:"},
+    {u"TsuushinJunkaiButton", u"Patrol"},
+    {u"TsuushinJushinButton", u"Receive"},
+    {u"TsuushinSoushinButton", u"Send"},
+    {u"TsuushinStopButton", u"Stop"},
+    {u"NiftyIDPasswordSheetTitle", u"@nifty ID and Password"},
+    {u"NiftyIDPasswordSheetMessage", u"Enter the @nifty member ID and password to log in with."},
+    {u"NiftyIDLabel", u"ID:"},
+    {u"NiftyPasswordLabel", u"Password:"},
+    {u"NiftyIDPasswordKeychainButton", u"Save in Keyring"},
+    {u"NiftyIDPasswordTempButton", u"Use Without Saving"},
+    {u"CancelButton", u"Cancel"},
+    {u"LogCutSheetTitle", u"Cutting Logs"},
+    {u"LogCutSheetMessage", u"Cutting the downloaded pages into the board logs…"},
+    {u"LogCutStopButton", u"Stop"},
+
     // Forum list and board lists
     {u"ForumListDownloadErrorTitle", u"Download failed"},
     {u"ForumListDownloadErrorMessage", u"The forum list could not be downloaded."},

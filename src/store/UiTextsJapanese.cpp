@@ -66,6 +66,24 @@ constexpr UiTextEntry kEntries[] = {
     {u"DownloadErrorMessage", u"ダウンロードに失敗しました。"},
     {u"SousaAccsessDodOvozaMenuTitle", u"巡回"},
 
+    // Communication panel, ID and password sheet, log cutting sheet
+    {u"TsuushinPanelTitle", u"通信"},
+    {u"TsuushinSetteiPopUpLabel", u"通信設定:"},
+    {u"TsuushinJunkaiButton", u"巡回"},
+    {u"TsuushinJushinButton", u"受信"},
+    {u"TsuushinSoushinButton", u"送信"},
+    {u"TsuushinStopButton", u"中止"},
+    {u"NiftyIDPasswordSheetTitle", u"@nifty ID とパスワード"},
+    {u"NiftyIDPasswordSheetMessage", u"ログインに使う @nifty の会員IDとパスワードを入力してください。"},
+    {u"NiftyIDLabel", u"ID:"},
+    {u"NiftyPasswordLabel", u"パスワード:"},
+    {u"NiftyIDPasswordKeychainButton", u"キーリングに保存"},
+    {u"NiftyIDPasswordTempButton", u"保存せずに使う"},
+    {u"CancelButton", u"キャンセル"},
+    {u"LogCutSheetTitle", u"ログの切り出し"},
+    {u"LogCutSheetMessage", u"ダウンロードしたページを会議室ログに切り出しています…"},
+    {u"LogCutStopButton", u"中止"},
+
     // Forum list and board lists
     {u"ForumListDownloadErrorTitle", u"ダウンロードに失敗しました"},
     {u"ForumListDownloadErrorMessage", u"フォーラム一覧をダウンロードできませんでした。"},
