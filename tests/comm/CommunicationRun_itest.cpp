@@ -60,14 +60,12 @@ TEST_F(SimulatedRun, ReceivesEveryBoardKindOverSeveralPagesByTheStopRules)
         RunFixture::board(openBase(), u"limit0"_s, u"NO"_s, u"0"_s), // page 1 only
         RunFixture::board(openBase(), u"empty1"_s),                  // no numbers: page 1
     });
-    // The cookie file as the login left it (the posting step follows the login).
+    // The cookie file as the login left it, read when the first page is about to be fetched.
     QByteArray loginCookies;
-    CommunicationRun::StepHooks hooks;
-    hooks.prepairSoushin = [&](const CommunicationRun::Continuation& next) {
-        loginCookies = readFile(f.m_dataFolder.loginCookiesPath());
-        next();
+    f.m_panel.onStatusText = [&](const QString& text) {
+        if (loginCookies.isEmpty() && text.startsWith(RunFixture::text(u"StatusJushin")))
+            loginCookies = readFile(f.m_dataFolder.loginCookiesPath());
     };
-    f.m_run.setStepHooks(hooks);
     EXPECT_EQ(f.run(u"sim"_s, &CommunicationRun::tsuushinJunkai), true);
     EXPECT_TRUE(f.m_alerts.alerts().isEmpty());
     EXPECT_EQ(requestNames(), QStringList({u"login"_s, u"open1/1"_s, u"open1/2"_s, u"open1/3"_s, u"semi1/1"_s,
