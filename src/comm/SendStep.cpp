@@ -38,6 +38,8 @@ SendStep::SendStep(CommunicationRun& run, Kind kind, std::function<void()> done)
     , m_done(std::move(done))
 {
     m_interval.setSingleShot(true);
+    // Never shorter than the interval (a coarse timer may fire a little early).
+    m_interval.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_interval, &QTimer::timeout, [this] { runProc(); });
 }
 
