@@ -473,3 +473,43 @@ TEST_F(CommunicationRunTest, OpeningASettingsFileFromOutsideStartsAPatrolWithIt)
     ASSERT_TRUE(ended.wait(5000));
     EXPECT_TRUE(ended.at(0).at(0).toBool());
 }
+
+TEST_F(CommunicationRunTest, StopDuringTheBeforeProcedureEndsTheRunWithItsAlert)
+{
+    CommunicationSettings settings;
+    settings.beforeProcedure = writeScript(f.m_parent.filePath(u"before.sh"_s), "exec sleep 30");
+    f.writeSettings(u"daily"_s, settings);
+    f.m_run.orderFrontTsuushinPanel();
+    QSignalSpy ended(&f.m_run, &CommunicationRun::runEnded);
+    f.m_run.tsuushinJunkai();
+    ASSERT_TRUE(f.m_run.isTransferRunning());
+    f.m_run.tsuushinStopAccess();
+    ASSERT_TRUE(ended.wait(5000));
+    EXPECT_FALSE(ended.at(0).at(0).toBool());
+    EXPECT_EQ(f.alertTitles(), QStringList({RunFixture::text(u"RunBeforeDownloadErrorAlertTitle")}));
+    EXPECT_TRUE(transfers.requests().isEmpty());
+    EXPECT_FALSE(f.m_gate.isBusy());
+}
+
+TEST_F(CommunicationRunTest, RefusedPostWhoseLoginRenewalFailsEndsTheRunAndKeepsTheFile)
+{
+    writePatrol({});
+    const QString queued = writeBoardPost(f.m_dataFolder.postPath(), u"fa.1211090001"_s,
+                                          kOldBase.chopped(1) + u"_do?bid=bd1&wr_type=M"_s, u"body"_s);
+    int logins = 0;
+    transfers.setResponder([&logins](const TransferRequest& request) -> std::optional<int> {
+        if (request.url().endsWith(u"/forum/login"_s))
+            return ++logins == 1 ? 0 : 1;
+        return request.url().contains(u"cf_wrent_do"_s) ? 22 : 0;
+    });
+    EXPECT_EQ(f.run(u"daily"_s, &CommunicationRun::tsuushinSoushin), false);
+    QStringList pieces;
+    for (const QString& url : transfers.urls())
+        pieces.append(url.section(u'/', -1).section(u'?', 0, 0));
+    EXPECT_EQ(pieces, QStringList({u"login"_s, u"cf_wrent_do"_s, u"login"_s}));
+    EXPECT_EQ(f.alertTitles(),
+              QStringList({RunFixture::text(u"ErrorTitle"), RunFixture::text(u"StopTsushinAlertTitle")}));
+    EXPECT_TRUE(QFile::exists(queued));
+    EXPECT_EQ(f.m_cutTempLogCalls, 0);
+    EXPECT_EQ(f.m_run.runState(), RunState::Idle);
+}

@@ -37,7 +37,10 @@ protected:
     void SetUp() override
     {
         SimulatedRun::SetUp();
-        writePatrol({});
+        // A board and a forum top page that a send-only run leaves alone.
+        writePatrol(
+            {RunFixture::board(openBase(), u"limit0"_s, u"NO"_s, u"0"_s)},
+            {RunFixture::forumTop(u"ftest"_s, u"http://" + config().memberHost() + u"/forum/ftest/top.go")});
         f.m_preferences.setHatsugenIntervalTime(0.2);
     }
 
