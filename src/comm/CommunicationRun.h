@@ -76,8 +76,8 @@ public:
     void tsuushinJunkai() { startRun(RunMode::Junkai); }
     void tsuushinJushin() { startRun(RunMode::Jushin); }
     void tsuushinSoushin() { startRun(RunMode::Soushin); }
-    // Terminates the running transfer task (its completion handler then ends the run), sets
-    // the run state to stopped and closes the panel.
+    // Terminates the running transfer task (its completion handler then ends the run),
+    // cancels a pending post interval, sets the run state to stopped and closes the panel.
     void tsuushinStopAccess();
     // A settings file opened from outside: when it is a property-list dictionary, opens the
     // panel, selects the settings of the same name and starts a patrol; false otherwise.
