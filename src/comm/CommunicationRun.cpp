@@ -5,8 +5,11 @@
 #include "comm/FolderCleaning.h"
 #include "comm/ForumTopStep.h"
 #include "comm/LoginLogout.h"
+#include "comm/MyDeskReceiveStep.h"
+#include "comm/ProcedureStep.h"
 #include "comm/ReceiveStep.h"
 #include "comm/RunPreparation.h"
+#include "comm/SendStep.h"
 #include "comm/ServiceAccount.h"
 #include "comm/Transfer.h"
 #include "comm/TransferGate.h"
@@ -15,6 +18,7 @@
 #include "store/CommunicationSettingsFolder.h"
 #include "store/DataFolder.h"
 #include "store/KeyedAlert.h"
+#include "store/OutgoingMessageName.h"
 #include "store/Preferences.h"
 #include "store/PropertyList.h"
 #include "store/UiTexts.h"
@@ -29,6 +33,12 @@ CommunicationRun::CommunicationRun(const Collaborators& collaborators, QObject* 
     , m_loginLogout(std::make_unique<LoginLogout>(*this))
     , m_forumTop(std::make_unique<ForumTopStep>(*this))
     , m_receive(std::make_unique<ReceiveStep>(*this))
+    , m_procedures(std::make_unique<ProcedureStep>(*this))
+    , m_send(
+          std::make_unique<SendStep>(*this, SendStep::Kind::BoardPost, [this] { prepairForumTopDownload(); }))
+    , m_myDeskSend(
+          std::make_unique<SendStep>(*this, SendStep::Kind::MyDesk, [this] { prepairMyDeskMessageInbox(); }))
+    , m_myDeskReceive(std::make_unique<MyDeskReceiveStep>(*this))
 {}
 
 CommunicationRun::~CommunicationRun() = default;
@@ -101,18 +111,10 @@ bool CommunicationRun::openSettingsFile(const QString& path)
     return true;
 }
 
-void CommunicationRun::runHook(const StepHook& hook, const Continuation& next)
-{
-    if (hook)
-        hook(next);
-    else
-        next();
-}
-
 void CommunicationRun::runBeforeProcedure()
 {
     m_runState = RunState::BeforeProcedure;
-    runHook(m_hooks.runBeforeProcedure, [this] { startLogin(); });
+    m_procedures->runBeforeProcedure([this] { startLogin(); });
 }
 
 void CommunicationRun::startLogin()
@@ -130,11 +132,10 @@ void CommunicationRun::startLogin()
 
 void CommunicationRun::prepairSoushin()
 {
-    if (m_runMode == RunMode::Jushin) {
+    if (m_runMode == RunMode::Jushin)
         prepairForumTopDownload();
-        return;
-    }
-    runHook(m_hooks.prepairSoushin, [this] { prepairForumTopDownload(); });
+    else
+        m_send->start(m_runData.postList);
 }
 
 void CommunicationRun::prepairForumTopDownload()
@@ -150,7 +151,7 @@ void CommunicationRun::prepairJushin()
 void CommunicationRun::prepairMyDeskMessageSend()
 {
     if (m_runData.isMyDeskMessageAccess && m_runMode != RunMode::Jushin)
-        runHook(m_hooks.prepairMyDeskMessageSend, [this] { prepairMyDeskMessageInbox(); });
+        m_myDeskSend->start(myDeskPostList(m_c.dataFolder.postPath()));
     else
         prepairMyDeskMessageInbox();
 }
@@ -158,7 +159,7 @@ void CommunicationRun::prepairMyDeskMessageSend()
 void CommunicationRun::prepairMyDeskMessageInbox()
 {
     if (m_runData.isMyDeskMessageAccess && m_runMode != RunMode::Soushin)
-        runHook(m_hooks.prepairMyDeskMessageInbox, [this] { runAfterProcedure(); });
+        m_myDeskReceive->start();
     else
         runAfterProcedure();
 }
@@ -167,7 +168,7 @@ void CommunicationRun::runAfterProcedure()
 {
     m_loginLogout->logout([this] {
         m_runState = RunState::LoggedOut;
-        runHook(m_hooks.runAfterProcedure, [this] { finishRun(); });
+        m_procedures->runAfterProcedure([this] { finishRun(); });
     });
 }
 
@@ -185,6 +186,9 @@ void CommunicationRun::tsuushinStopAccess()
 {
     if (m_runState != RunState::Idle && isTransferRunning())
         m_currentTask->terminate();
+    // A pending post interval would send again after the stop.
+    m_send->cancelInterval();
+    m_myDeskSend->cancelInterval();
     m_runState = RunState::Stopped;
     m_c.panel.closePanel();
     // Nothing is running whose end could finish the run: it ends here.
@@ -223,8 +227,14 @@ void CommunicationRun::inputNiftyIDPasswordSheetDidEnd(int returnCode)
 void CommunicationRun::startTransfer(const QString& workingDirectory, const QStringList& arguments,
                                      const QString& logLine, EndHandler handler)
 {
+    startTask(m_c.transfers.create(), workingDirectory, arguments, logLine, std::move(handler));
+}
+
+void CommunicationRun::startTask(std::unique_ptr<Transfer> task, const QString& workingDirectory,
+                                 const QStringList& arguments, const QString& logLine, EndHandler handler)
+{
     Q_ASSERT(!m_currentTask);
-    m_currentTask = m_c.transfers.create();
+    m_currentTask = std::move(task);
     connect(m_currentTask.get(), &Transfer::ended, this,
             [this, handler = std::move(handler)](int exitStatus) {
                 // The task emitting this is released once its signal has returned.

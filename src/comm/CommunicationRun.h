@@ -6,9 +6,8 @@
 // transfer task on the event loop. Login and logout run as transfer tasks in the slot too,
 // so the event loop keeps serving (the stop button answers) while the run waits for them.
 //
-// The steps that other parts of the program carry out (the before- and after-procedures,
-// posting, the MyDesk steps and the log cutting) are given as hooks; a step without a hook
-// passes straight on.
+// Each step lives in its own class (procedures, sending, forum tops, receiving, MyDesk); the
+// log cutting, which the window starts, is given as a hook.
 
 #include "comm/RunData.h"
 #include "comm/RunState.h"
@@ -28,9 +27,12 @@ class CommunicationPanel;
 class DataFolder;
 class ForumTopStep;
 class LoginLogout;
+class MyDeskReceiveStep;
 class MyURLEncoder;
 class Preferences;
+class ProcedureStep;
 class ReceiveStep;
+class SendStep;
 class ServiceAccount;
 class ServiceConfiguration;
 class SystemLog;
@@ -58,18 +60,8 @@ public:
         const MyURLEncoder& urlEncoder;
     };
 
-    using Continuation = std::function<void()>;
-    // A step of another part: does its work and calls the continuation to go on, or ends the
-    // run (endRunWithAlert) instead.
-    using StepHook = std::function<void(const Continuation&)>;
     struct StepHooks
     {
-        StepHook runBeforeProcedure;
-        StepHook prepairSoushin;
-        StepHook prepairMyDeskMessageSend;
-        StepHook prepairMyDeskMessageInbox;
-        // The after-procedure, after the logout.
-        StepHook runAfterProcedure;
         // The log integration, called last when a run went through.
         std::function<void()> cutTempLog;
     };
@@ -84,8 +76,8 @@ public:
     void tsuushinJunkai() { startRun(RunMode::Junkai); }
     void tsuushinJushin() { startRun(RunMode::Jushin); }
     void tsuushinSoushin() { startRun(RunMode::Soushin); }
-    // Terminates the running transfer task (its completion handler then ends the run), sets
-    // the run state to stopped and closes the panel.
+    // Terminates the running transfer task (its completion handler then ends the run),
+    // cancels a pending post interval, sets the run state to stopped and closes the panel.
     void tsuushinStopAccess();
     // A settings file opened from outside: when it is a property-list dictionary, opens the
     // panel, selects the settings of the same name and starts a patrol; false otherwise.
@@ -124,12 +116,18 @@ public:
     ReceiveStep& receiveStep() { return *m_receive; }
     ForumTopStep& forumTopStep() { return *m_forumTop; }
     LoginLogout& loginLogout() { return *m_loginLogout; }
+    SendStep& sendStep() { return *m_send; }
+    SendStep& myDeskSendStep() { return *m_myDeskSend; }
+    MyDeskReceiveStep& myDeskReceiveStep() { return *m_myDeskReceive; }
 
     // Starts a transfer task in the slot: the line is logged, the task launched, and when it
     // ends the slot is cleared before `handler` gets the exit status.
     using EndHandler = std::function<void(int exitStatus)>;
     void startTransfer(const QString& workingDirectory, const QStringList& arguments, const QString& logLine,
                        EndHandler handler);
+    // The same with a task made elsewhere (the before-procedure).
+    void startTask(std::unique_ptr<Transfer> task, const QString& workingDirectory,
+                   const QStringList& arguments, const QString& logLine, EndHandler handler);
     bool isTransferRunning() const;
 
     // Ends the run after a failure: the alert with "OK", run state idle, nothing further is
@@ -149,7 +147,6 @@ signals:
 private:
     void startRun(RunMode mode);
     void finishRun();
-    void runHook(const StepHook& hook, const Continuation& next);
 
     Collaborators m_c;
     StepHooks m_hooks;
@@ -161,6 +158,10 @@ private:
     std::unique_ptr<LoginLogout> m_loginLogout;
     std::unique_ptr<ForumTopStep> m_forumTop;
     std::unique_ptr<ReceiveStep> m_receive;
+    std::unique_ptr<ProcedureStep> m_procedures;
+    std::unique_ptr<SendStep> m_send;
+    std::unique_ptr<SendStep> m_myDeskSend;
+    std::unique_ptr<MyDeskReceiveStep> m_myDeskReceive;
 };
 
 } // namespace tavrel

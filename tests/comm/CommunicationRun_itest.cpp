@@ -1,3 +1,4 @@
+#include "QueuedFiles.h"
 #include "SimulatedRun.h"
 #include "comm/ForumTopStep.h"
 #include "support/QtPrinters.h"
@@ -60,14 +61,12 @@ TEST_F(SimulatedRun, ReceivesEveryBoardKindOverSeveralPagesByTheStopRules)
         RunFixture::board(openBase(), u"limit0"_s, u"NO"_s, u"0"_s), // page 1 only
         RunFixture::board(openBase(), u"empty1"_s),                  // no numbers: page 1
     });
-    // The cookie file as the login left it (the posting step follows the login).
+    // The cookie file as the login left it, read when the first page is about to be fetched.
     QByteArray loginCookies;
-    CommunicationRun::StepHooks hooks;
-    hooks.prepairSoushin = [&](const CommunicationRun::Continuation& next) {
-        loginCookies = readFile(f.m_dataFolder.loginCookiesPath());
-        next();
+    f.m_panel.onStatusText = [&](const QString& text) {
+        if (loginCookies.isEmpty() && text.startsWith(RunFixture::text(u"StatusJushin")))
+            loginCookies = readFile(f.m_dataFolder.loginCookiesPath());
     };
-    f.m_run.setStepHooks(hooks);
     EXPECT_EQ(f.run(u"sim"_s, &CommunicationRun::tsuushinJunkai), true);
     EXPECT_TRUE(f.m_alerts.alerts().isEmpty());
     EXPECT_EQ(requestNames(), QStringList({u"login"_s, u"open1/1"_s, u"open1/2"_s, u"open1/3"_s, u"semi1/1"_s,
@@ -143,4 +142,53 @@ TEST_F(SimulatedRun, SlowBoardIsAbandonedWithTheTimeLimitWhileTheRunGoesOn)
     EXPECT_EQ(requestNames(), QStringList({u"login"_s, u"slow1/1"_s, u"limit0/1"_s, u"logout.go"_s}));
     EXPECT_TRUE(f.m_alerts.alerts().isEmpty());
     EXPECT_TRUE(QFile::exists(f.m_dataFolder.tmpPath() + u"/limit0.1"_s));
+}
+
+TEST_F(SimulatedRun, ProceduresRunInTmpAroundTheRunAndAFailedBeforeProcedureStopsItBeforeLogin)
+{
+    const QString tmp = f.m_dataFolder.tmpPath();
+    // The before-procedure finds no logout page of this run yet, the after-procedure does.
+    const QString before = writeScript(f.m_parent.filePath(u"before.sh"_s),
+                                       "test -f ../nifty_Logout.html && echo late > before.txt\n"
+                                       "echo ran >> before.txt");
+    const QString after = writeScript(f.m_parent.filePath(u"after.sh"_s),
+                                      "test -f ../nifty_Logout.html && echo ran > after.txt\nexit 3");
+    const QString failing =
+        writeScript(f.m_parent.filePath(u"failing.sh"_s), "echo ran > before.txt\nexit 1");
+    const struct
+    {
+        const char* name;
+        QString before;
+        std::optional<bool> completed;
+        QStringList requests;
+        QStringList tmpFiles;
+    } cases[] = {
+        {"both run; the after-procedure's status is ignored",
+         before,
+         true,
+         {u"login"_s, u"logout.go"_s},
+         {u"after.txt"_s, u"before.txt"_s}},
+        {"a failing before-procedure", failing, false, {}, {u"before.txt"_s}},
+        {"a before-procedure that cannot start", f.m_parent.filePath(u"missing.sh"_s), false, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(f.m_dataFolder.path() + u"/nifty_Logout.html"_s);
+        CommunicationSettings settings;
+        settings.beforeProcedure = c.before;
+        settings.afterProcedure = after;
+        f.writeSettings(u"sim"_s, settings);
+        sim.adminPost(u"/requests/clear"_s);
+        f.m_alerts.clear();
+        f.m_panel.visible = false;
+        EXPECT_EQ(f.run(u"sim"_s, &CommunicationRun::tsuushinJunkai), c.completed);
+        EXPECT_EQ(requestNames(), c.requests);
+        EXPECT_EQ(tmpFiles(f), c.tmpFiles);
+        if (!c.tmpFiles.isEmpty()) {
+            EXPECT_EQ(readFile(tmp + u"/before.txt"_s), QByteArray("ran\n"));
+        }
+        EXPECT_EQ(f.alertTitles(),
+                  *c.completed ? QStringList()
+                               : QStringList({RunFixture::text(u"RunBeforeDownloadErrorAlertTitle")}));
+    }
 }

@@ -1,4 +1,5 @@
 #include "FakeTransfers.h"
+#include "QueuedFiles.h"
 #include "RunFixture.h"
 #include "comm/ForumTopPage.h"
 #include "comm/ReceiveStep.h"
@@ -370,24 +371,22 @@ TEST_F(CommunicationRunTest, FailedOrStoppedLogoutShowsItsAlertAndTheRunGoesOn)
 TEST_F(CommunicationRunTest, StepsFollowTheRunModeAndTheMyDeskFlag)
 {
     QStringList steps;
-    const auto step = [&steps](const QString& name) {
-        return [&steps, name](const CommunicationRun::Continuation& next) {
-            steps.append(name);
-            next();
-        };
-    };
-    CommunicationRun::StepHooks hooks;
-    hooks.runBeforeProcedure = step(u"before"_s);
-    hooks.prepairSoushin = step(u"send"_s);
-    hooks.prepairMyDeskMessageSend = step(u"mydesk-send"_s);
-    hooks.prepairMyDeskMessageInbox = step(u"mydesk-inbox"_s);
-    hooks.runAfterProcedure = step(u"after"_s);
-    hooks.cutTempLog = [&steps] { steps.append(u"cut"_s); };
-    f.m_run.setStepHooks(hooks);
     transfers.setResponder([&steps](const TransferRequest& request) {
-        steps.append(request.url().contains(u"wr_page"_s) ? u"page"_s : request.url().section(u'/', -1));
+        steps.append(request.url().contains(u"wr_page"_s)
+                         ? u"page"_s
+                         : request.url().section(u'/', -1).section(u'?', 0, 0));
         return std::optional<int>(0);
     });
+    // The procedures show their program's name while they run.
+    const QString before = writeScript(f.m_parent.filePath(u"before.sh"_s), "exit 0");
+    const QString after = writeScript(f.m_parent.filePath(u"after.sh"_s), "exit 0");
+    f.m_panel.onStatusText = [&steps](const QString& text) {
+        for (const QString& name : {u"before"_s, u"after"_s}) {
+            if (text.startsWith(name + u".sh "))
+                steps.append(name);
+        }
+    };
+    f.m_run.setStepHooks({[&steps] { steps.append(u"cut"_s); }});
 
     const struct
     {
@@ -397,27 +396,37 @@ TEST_F(CommunicationRunTest, StepsFollowTheRunModeAndTheMyDeskFlag)
     } cases[] = {
         {&CommunicationRun::tsuushinJunkai,
          true,
-         {u"before"_s, u"login"_s, u"send"_s, u"top.go"_s, u"page"_s, u"mydesk-send"_s, u"mydesk-inbox"_s,
+         {u"before"_s, u"login"_s, u"nb_wrent_do"_s, u"top.go"_s, u"page"_s, u"send.go"_s, u"inbox.go"_s,
           u"logout.go"_s, u"after"_s, u"cut"_s}},
         {&CommunicationRun::tsuushinJunkai,
          false,
-         {u"before"_s, u"login"_s, u"send"_s, u"top.go"_s, u"page"_s, u"logout.go"_s, u"after"_s, u"cut"_s}},
+         {u"before"_s, u"login"_s, u"nb_wrent_do"_s, u"top.go"_s, u"page"_s, u"logout.go"_s, u"after"_s,
+          u"cut"_s}},
         {&CommunicationRun::tsuushinJushin,
          true,
-         {u"before"_s, u"login"_s, u"top.go"_s, u"page"_s, u"mydesk-inbox"_s, u"logout.go"_s, u"after"_s,
+         {u"before"_s, u"login"_s, u"top.go"_s, u"page"_s, u"inbox.go"_s, u"logout.go"_s, u"after"_s,
           u"cut"_s}},
         {&CommunicationRun::tsuushinSoushin,
          true,
-         {u"before"_s, u"login"_s, u"send"_s, u"mydesk-send"_s, u"logout.go"_s, u"after"_s, u"cut"_s}},
+         {u"before"_s, u"login"_s, u"nb_wrent_do"_s, u"send.go"_s, u"logout.go"_s, u"after"_s, u"cut"_s}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.steps.join(u' ').toStdString());
         CommunicationSettings settings;
+        settings.beforeProcedure = before;
+        settings.afterProcedure = after;
         settings.junkaiArray = {RunFixture::board(kOpenBase, u"bd1"_s)};
         settings.forumTopDownloadArray = {
             RunFixture::forumTop(u"fneko"_s, u"http://member.example.com/forum/fneko/top.go"_s)};
         settings.isMyDeskMessageAccess = c.myDesk;
         f.writeSettings(u"daily"_s, settings);
+        QDir(f.m_dataFolder.postPath()).removeRecursively();
+        QDir().mkpath(f.m_dataFolder.postPath());
+        writeBoardPost(f.m_dataFolder.postPath(), u"fneko.1211093000"_s,
+                       u"http://nbbs-a.example.com/nbbin/nb_wrent_do?bid=bd1&wr_type=M"_s, u"body"_s);
+        writeMyDeskMessage(f.m_dataFolder.postPath(), u"message.1211093001"_s, u"TAV00002"_s, u"hi"_s);
+        QDir(f.m_dataFolder.sentMessagesPath()).removeRecursively();
+        QDir().mkpath(f.m_dataFolder.sentMessagesPath());
         steps.clear();
         EXPECT_EQ(f.run(u"daily"_s, c.command), true);
         EXPECT_EQ(steps, c.steps);
@@ -463,4 +472,44 @@ TEST_F(CommunicationRunTest, OpeningASettingsFileFromOutsideStartsAPatrolWithIt)
     EXPECT_EQ(f.m_run.runMode(), RunMode::Junkai);
     ASSERT_TRUE(ended.wait(5000));
     EXPECT_TRUE(ended.at(0).at(0).toBool());
+}
+
+TEST_F(CommunicationRunTest, StopDuringTheBeforeProcedureEndsTheRunWithItsAlert)
+{
+    CommunicationSettings settings;
+    settings.beforeProcedure = writeScript(f.m_parent.filePath(u"before.sh"_s), "exec sleep 30");
+    f.writeSettings(u"daily"_s, settings);
+    f.m_run.orderFrontTsuushinPanel();
+    QSignalSpy ended(&f.m_run, &CommunicationRun::runEnded);
+    f.m_run.tsuushinJunkai();
+    ASSERT_TRUE(f.m_run.isTransferRunning());
+    f.m_run.tsuushinStopAccess();
+    ASSERT_TRUE(ended.wait(5000));
+    EXPECT_FALSE(ended.at(0).at(0).toBool());
+    EXPECT_EQ(f.alertTitles(), QStringList({RunFixture::text(u"RunBeforeDownloadErrorAlertTitle")}));
+    EXPECT_TRUE(transfers.requests().isEmpty());
+    EXPECT_FALSE(f.m_gate.isBusy());
+}
+
+TEST_F(CommunicationRunTest, RefusedPostWhoseLoginRenewalFailsEndsTheRunAndKeepsTheFile)
+{
+    writePatrol({});
+    const QString queued = writeBoardPost(f.m_dataFolder.postPath(), u"fa.1211090001"_s,
+                                          kOldBase.chopped(1) + u"_do?bid=bd1&wr_type=M"_s, u"body"_s);
+    int logins = 0;
+    transfers.setResponder([&logins](const TransferRequest& request) -> std::optional<int> {
+        if (request.url().endsWith(u"/forum/login"_s))
+            return ++logins == 1 ? 0 : 1;
+        return request.url().contains(u"cf_wrent_do"_s) ? 22 : 0;
+    });
+    EXPECT_EQ(f.run(u"daily"_s, &CommunicationRun::tsuushinSoushin), false);
+    QStringList pieces;
+    for (const QString& url : transfers.urls())
+        pieces.append(url.section(u'/', -1).section(u'?', 0, 0));
+    EXPECT_EQ(pieces, QStringList({u"login"_s, u"cf_wrent_do"_s, u"login"_s}));
+    EXPECT_EQ(f.alertTitles(),
+              QStringList({RunFixture::text(u"ErrorTitle"), RunFixture::text(u"StopTsushinAlertTitle")}));
+    EXPECT_TRUE(QFile::exists(queued));
+    EXPECT_EQ(f.m_cutTempLogCalls, 0);
+    EXPECT_EQ(f.m_run.runState(), RunState::Idle);
 }

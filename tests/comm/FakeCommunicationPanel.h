@@ -4,6 +4,8 @@
 
 #include "comm/CommunicationPanel.h"
 
+#include <functional>
+
 namespace tavrel::test {
 
 class FakeCommunicationPanel : public CommunicationPanel
@@ -14,7 +16,12 @@ public:
     void showPanel() override { visible = true; }
     void closePanel() override { visible = false; }
 
-    void setStatusText(const QString& text) override { statusTexts.append(text); }
+    void setStatusText(const QString& text) override
+    {
+        statusTexts.append(text);
+        if (onStatusText)
+            onStatusText(text);
+    }
     void setProgress(double percent) override { progress.append(percent); }
     void setCommandsEnabled(bool enabled) override { commandsEnabled = enabled; }
 
@@ -42,6 +49,8 @@ public:
     bool visible = false;
     int broughtToFront = 0;
     QStringList statusTexts;
+    // Called with every status text as it is shown, to look at the run at that moment.
+    std::function<void(const QString&)> onStatusText;
     QList<double> progress;
     bool commandsEnabled = false;
     QStringList settingsNames;
