@@ -258,6 +258,25 @@ void DodOvozaController::orderFrontKobetsuKaigishitsuSettei()
     m_browser.updateBoardLabel();
 }
 
+bool DodOvozaController::showBoardMessage(const QString& boardID, const QString& number)
+{
+    for (int row = 0; row < m_treeModel.flatRowCount(); ++row) {
+        const KaigishitsuItem* board = m_treeModel.boardAtRow(row);
+        if (!board || board->kaigishitsuID() != boardID)
+            continue;
+        m_browser.saveNowHyoujiKaigishitu();
+        m_browser.selectBoardRow(row, Reveal::Scroll);
+        m_browser.clickForumKaigishitsuTable();
+        if (const int message = m_listModel.rowOfNumber(number); message >= 0) {
+            m_browser.selectMessageRow(message, Reveal::Centred);
+            m_browser.clickMessageTitleTable();
+        }
+        validateMenus();
+        return true;
+    }
+    return false;
+}
+
 void DodOvozaController::readMidoku()
 {
     m_binder->readMidoku();

@@ -94,6 +94,9 @@ public:
     void orderFrontMyAboutPanel();
     void orderFrontKobetsuKaigishitsuSettei();
     void readMidoku();
+    // Shows the board whose ID is `boardID` and in it the message numbered `number` (none
+    // when empty); false when there is no such board.
+    bool showBoardMessage(const QString& boardID, const QString& number);
 
     TavrelWindow& window() { return *m_window; }
     TavrelMenus& menus() { return *m_menus; }

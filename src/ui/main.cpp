@@ -47,6 +47,11 @@ int main(int argc, char** argv)
         return 0;
     controller.window().show();
 
+    // For screenshots and manual checks: TAVREL_SHOW_BOARD=<board ID> opens that board, and
+    // TAVREL_SHOW_MESSAGE=<number> a message in it.
+    if (const QString board = qEnvironmentVariable("TAVREL_SHOW_BOARD"); !board.isEmpty())
+        controller.showBoardMessage(board, qEnvironmentVariable("TAVREL_SHOW_MESSAGE"));
+
     // Files named on the command line: communication settings files to patrol with.
     const QStringList files = app.arguments().mid(1);
     QTimer::singleShot(0, &controller, [&controller, files] {
