@@ -45,6 +45,9 @@ int main(int argc, char** argv)
 
     if (!controller.applicationDidFinishLaunching())
         return 0;
+    // A quit from outside (session end) saves too; a quit through the controller already did.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &controller,
+                     &DodOvozaController::applicationWillTerminate);
     controller.window().show();
 
     // For screenshots and manual checks: TAVREL_SHOW_BOARD=<board ID> opens that board, and

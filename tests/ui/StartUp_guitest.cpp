@@ -81,6 +81,14 @@ TEST_F(StartUp, QuitSavesTheDisplayedBoardAndThePaneSizesToDisk)
     const Preferences reread(preferences->filePath());
     EXPECT_EQ(reread.kaigishitsuTableFrameSizeWidth(), 210);
     EXPECT_EQ(reread.hatsugenTitleTableFrameSizeHeight(), paneHeight);
+
+    // The next start puts the panes back.
+    controller.reset();
+    preferences = std::make_unique<Preferences>(reread.filePath());
+    ASSERT_TRUE(start());
+    controller->window().show();
+    EXPECT_EQ(controller->window().boardPaneWidth(), 210);
+    EXPECT_EQ(controller->window().messageListPaneHeight(), paneHeight + 8);
 }
 
 } // namespace
