@@ -51,11 +51,16 @@ TEST_F(StartUp, CancellingTheChooserQuits)
     EXPECT_FALSE(controller->dataFolder());
 }
 
-TEST_F(StartUp, ValidFolderBuildsTheTreeAndSelectsTheFirstBoard)
+TEST_F(StartUp, ValidFolderReadsTheServiceIDBuildsTheTreeAndSelectsTheFirstBoard)
 {
     makeDataFolder();
     board(QStringLiteral("b1"), QStringLiteral("forum one"), {{QStringLiteral("1")}});
+    keychain.addGenericPassword(ServiceAccount::idServiceName(), ServiceAccount::idAccountName(), "TAV00001");
+    keychain.addGenericPassword(ServiceAccount::passwordServiceName(), ServiceAccount::passwordAccountName(),
+                                "pw");
     ASSERT_TRUE(start());
+    EXPECT_EQ(controller->account().niftyID(), QStringLiteral("TAV00001"));
+    EXPECT_EQ(controller->account().niftyPassword(), QStringLiteral("pw"));
     EXPECT_TRUE(folders.requests().isEmpty());
     EXPECT_EQ(controller->browser().tree().flatRowCount(), 2);
     EXPECT_EQ(controller->browser().selectedBoardRow(), 1);
