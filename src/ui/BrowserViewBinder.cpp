@@ -70,7 +70,9 @@ void BrowserViewBinder::bindBrowserSignals()
     connect(&m_browser, &BoardBrowser::messageListScrollRequested, this,
             [this](int row) { revealMessageRow(row, Reveal::Scroll); });
     connect(&m_browser, &BoardBrowser::messageCleared, text, &MessageTextView::clearDisplay);
-    connect(&m_browser, &BoardBrowser::messageShown, text, &MessageTextView::showDisplay);
+    connect(&m_browser, &BoardBrowser::messageShown, this, [this, text](const MessageDisplay& display) {
+        text->showDisplay(display, m_preferences.completePageScrollFlag());
+    });
     connect(&m_browser, &BoardBrowser::messageBackgroundChanged, this,
             [text](const RgbaColor& color) { text->setBackground(BrowserItemDelegate::toQColor(color)); });
     connect(&m_browser, &BoardBrowser::viewBackgroundChanged, this, [this](const RgbaColor& rgba) {

@@ -1,8 +1,11 @@
 #include "ui/MessageTextView.h"
 
+#include "app/ViewGeometry.h"
+
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QTextFrame>
 
 namespace tavrel {
 
@@ -16,7 +19,7 @@ MessageTextView::MessageTextView(QWidget* parent)
     connect(this, &QTextBrowser::anchorClicked, this, &MessageTextView::openLink);
 }
 
-void MessageTextView::showDisplay(const MessageDisplay& display)
+void MessageTextView::showDisplay(const MessageDisplay& display, bool completePage)
 {
     QFont base = font();
     base.setPointSizeF(m_baseFontSize * (display.zoom > 0 ? display.zoom : 1.0));
@@ -25,7 +28,26 @@ void MessageTextView::showDisplay(const MessageDisplay& display)
     document()->setDefaultFont(base);
     document()->setDefaultStyleSheet(display.styleSheet);
     setHtml(display.html);
+    if (completePage)
+        sizeToWholePages();
     verticalScrollBar()->setValue(0);
+}
+
+void MessageTextView::sizeToWholePages()
+{
+    const double textHeight = document()->size().height();
+    const std::optional<double> frame =
+        ViewGeometry::completePageHeight(textHeight, viewport()->height(), 1.0);
+    if (!frame)
+        return;
+    // The rule gives the height of a frame drawn 10 units shorter than the text it holds;
+    // here the document itself is lengthened, so those 10 units are added back.
+    const double extra = *frame + 10 - textHeight;
+    if (extra <= 0)
+        return;
+    QTextFrameFormat format = document()->rootFrame()->frameFormat();
+    format.setBottomMargin(format.bottomMargin() + extra);
+    document()->rootFrame()->setFrameFormat(format);
 }
 
 void MessageTextView::clearDisplay()
@@ -50,9 +72,16 @@ ReadingNavigator::Scroller MessageTextView::scroller() const
     return result;
 }
 
+int MessageTextView::pageHeight() const
+{
+    // The same overlap of 20 that whole-page sizing counts with.
+    return qMax(viewport()->height() - 20, 1);
+}
+
 void MessageTextView::pageDown()
 {
-    verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(qMin(bar->value() + pageHeight(), bar->maximum()));
 }
 
 void MessageTextView::keyPressEvent(QKeyEvent* event)

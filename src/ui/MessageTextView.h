@@ -17,14 +17,19 @@ class MessageTextView : public QTextBrowser
 public:
     explicit MessageTextView(QWidget* parent = nullptr);
 
-    void showDisplay(const MessageDisplay& display);
+    // Shows a message; with whole-page sizing on, the text is lengthened so that paging
+    // ends exactly on its last page.
+    void showDisplay(const MessageDisplay& display, bool completePage = false);
     void clearDisplay();
     void setBackground(const QColor& color);
 
     // The vertical scroller as the reading logic sees it.
     ReadingNavigator::Scroller scroller() const;
     double scrollPosition() const { return scroller().position; }
+    // Scrolls one page down, keeping a strip of the previous page in view.
     void pageDown();
+    // How far one page scrolls.
+    int pageHeight() const;
 
 signals:
     void readingKeyPressed(tavrel::ReadingNavigator::ReadingKey key);
@@ -34,6 +39,7 @@ protected:
 
 private:
     void openLink(const QUrl& url);
+    void sizeToWholePages();
 
     double m_baseFontSize;
 };

@@ -97,6 +97,27 @@ TEST_F(Browsing, SpacePagesThroughALongMessageThenJumpsToTheNextUnread)
     EXPECT_EQ(selectedNumber(), QStringLiteral("7"));
 }
 
+TEST_F(Browsing, WholePageSizingMakesPagingEndOnTheLastPage)
+{
+    controller->browser().list().changeRecords({0}, [](MessageRecord& record) {
+        QString text;
+        for (int line = 0; line < 97; ++line)
+            text += QStringLiteral("<p>line %1</p>").arg(line);
+        record.setContents(text);
+    });
+    MessageTextView* view = window().hatsugenNaiyouTextView();
+    for (bool whole : {false, true}) {
+        SCOPED_TRACE(whole);
+        preferences->setCompletePageScrollFlag(whole);
+        clickMessage(1);
+        clickMessage(0);
+        const int maximum = view->verticalScrollBar()->maximum();
+        ASSERT_GT(maximum, view->pageHeight());
+        // Without the sizing the last page is a partial one (this text is chosen so).
+        EXPECT_EQ(maximum % view->pageHeight() == 0, whole) << maximum << " " << view->pageHeight();
+    }
+}
+
 TEST_F(Browsing, MenusFollowTheSelection)
 {
     QAction* commented = controller->menus().action(QStringLiteral("SousaCommentMotoMesMoveMenuTitle"));
