@@ -1,0 +1,65 @@
+// Tavrel: the main window of the @nifty Web Forum client.
+
+#include "platform/DesktopTrash.h"
+#include "platform/SecretServiceKeychain.h"
+#include "platform/SyslogSystemLog.h"
+#include "platform/desktop/DesktopAlertPanel.h"
+#include "platform/desktop/DesktopFolderPanel.h"
+#include "store/Preferences.h"
+#include "store/PreferencesLocation.h"
+#include "ui/DodOvozaController.h"
+#include "ui/TavrelWindow.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QTimer>
+
+using namespace tavrel;
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationDomain(QStringLiteral("tavrel.org"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tavrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tavrel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAVREL_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SyslogSystemLog log("Tavrel");
+    DesktopAlertPanel alerts;
+    DesktopFolderPanel folders;
+    SecretServiceKeychain keychain(log);
+    DesktopTrash trash;
+    Preferences preferences(preferencesFilePath());
+    if (!preferences.problem().isEmpty())
+        log.log(preferences.problem());
+
+    DodOvozaController controller({alerts, folders, keychain, log, trash, preferences,
+                                   QStringLiteral("/usr/bin/curl"), [] { QCoreApplication::exit(0); }});
+    alerts.setParentWidget(&controller.window());
+    folders.setParentWidget(&controller.window());
+
+    // Communication panel and log cutting sheet: controller.setCommunicationPanel(...),
+    // controller.setLogCutSheet(...) and controller.setLogCutCommand(...) go here, before the
+    // start, once those windows exist.
+
+    if (!controller.applicationDidFinishLaunching())
+        return 0;
+    // A quit from outside (session end) saves too; a quit through the controller already did.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &controller,
+                     &DodOvozaController::applicationWillTerminate);
+    controller.window().show();
+
+    // For screenshots and manual checks: TAVREL_SHOW_BOARD=<board ID> opens that board, and
+    // TAVREL_SHOW_MESSAGE=<number> a message in it.
+    if (const QString board = qEnvironmentVariable("TAVREL_SHOW_BOARD"); !board.isEmpty())
+        controller.showBoardMessage(board, qEnvironmentVariable("TAVREL_SHOW_MESSAGE"));
+
+    // Files named on the command line: communication settings files to patrol with.
+    const QStringList files = app.arguments().mid(1);
+    QTimer::singleShot(0, &controller, [&controller, files] {
+        for (const QString& file : files)
+            controller.applicationOpenFile(file);
+    });
+    return app.exec();
+}
