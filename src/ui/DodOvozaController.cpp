@@ -1,14 +1,16 @@
 #include "ui/DodOvozaController.h"
 
+#include "app/LogCutRun.h"
 #include "comm/CommunicationRun.h"
-#include "comm/WarehouseHeaderSource.h"
 #include "platform/AlertPanel.h"
 #include "platform/SystemLog.h"
 #include "store/DataFolderChooser.h"
 #include "store/ServiceConfigurationPreference.h"
 #include "store/UiTexts.h"
 #include "ui/BrowserViewBinder.h"
+#include "ui/CommunicationWindows.h"
 #include "ui/KobetsuSetteiSheet.h"
+#include "ui/LogCutSheet.h"
 #include "ui/MessageTextView.h"
 #include "ui/TavrelMenus.h"
 #include "ui/TavrelWindow.h"
@@ -55,7 +57,6 @@ void DodOvozaController::awakeFromNib()
     m_platform.log.setDetailEnabled(m_preferences.kihonLogDetailOutputCheck());
     // The text view takes the reading keys, so it starts with the focus.
     m_window->hatsugenNaiyouTextView()->setFocus();
-    setLogCutCommand({});
 }
 
 void DodOvozaController::connectMenus()
@@ -65,11 +66,7 @@ void DodOvozaController::connectMenus()
          [this] { orderFrontKobetsuKaigishitsuSettei(); }},
         {QStringLiteral("QuitMenuTitle"), [this] { terminate(); }},
         {QStringLiteral("SousaAccsessDodOvozaMenuTitle"), [this] { orderFrontTsuushinPanel(); }},
-        {QStringLiteral("SousaLogCutMenuTitle"),
-         [this] {
-             if (m_logCutCommand)
-                 m_logCutCommand();
-         }},
+        {QStringLiteral("SousaLogCutMenuTitle"), [this] { cutTempLog(); }},
         {QStringLiteral("SousaReadMidokuMenuTitle"), [this] { readMidoku(); }},
         {QStringLiteral("SousaCommentMotoMesMoveMenuTitle"), [this] { m_navigator.goCommentMotoMessage(); }},
         {QStringLiteral("GoBackMenuTitle"), [this] { m_navigator.goBackDisplayedMessage(); }},
@@ -96,13 +93,6 @@ void DodOvozaController::connectMenus()
     }
     for (QMenu* menu : m_menus->menus())
         connect(menu, &QMenu::aboutToShow, this, &DodOvozaController::validateMenus);
-}
-
-void DodOvozaController::setLogCutCommand(std::function<void()> command)
-{
-    m_logCutCommand = std::move(command);
-    if (QAction* item = m_menus->action(QStringLiteral("SousaLogCutMenuTitle")))
-        item->setVisible(bool(m_logCutCommand));
 }
 
 bool DodOvozaController::applicationDidFinishLaunching()
@@ -147,15 +137,35 @@ void DodOvozaController::readPreferenceFields()
 
 void DodOvozaController::buildCommunicationRun()
 {
-    if (!m_communicationPanel || m_run)
+    if (m_communication)
         return;
-    m_headerSource = std::make_unique<WarehouseHeaderSource>(*m_dataFolder);
-    const CommunicationRun::Collaborators collaborators{
-        *m_dataFolder,     m_account,      m_configuration,       m_preferences,
-        m_platform.alerts, m_platform.log, *m_communicationPanel, *m_headerSource,
-        m_transfers,       m_gate,         m_urlEncoder,
-    };
-    m_run = std::make_unique<CommunicationRun>(collaborators);
+    m_communication = std::make_unique<CommunicationWindows>(CommunicationWindows::Setup{
+        *m_dataFolder,
+        m_account,
+        m_configuration,
+        m_preferences,
+        m_platform.alerts,
+        m_platform.log,
+        m_window.get(),
+        m_platform.cutterProgram,
+        [this] {
+            m_browser.saveNowHyoujiKaigishitu();
+            m_browser.noSelectMyKaigishitsuTable();
+            validateMenus();
+        },
+        [this] { makeTableNow(); },
+    });
+}
+
+CommunicationRun* DodOvozaController::communicationRun()
+{
+    return m_communication ? &m_communication->run() : nullptr;
+}
+
+void DodOvozaController::cutTempLog()
+{
+    if (m_communication)
+        m_communication->logCut().cutTempLog();
 }
 
 void DodOvozaController::restorePaneSizes()
@@ -205,13 +215,16 @@ void DodOvozaController::terminate()
 
 bool DodOvozaController::applicationOpenFile(const QString& path)
 {
-    return m_run && m_run->openSettingsFile(path);
+    return m_communication && m_communication->run().openSettingsFile(path);
 }
 
 MenuContext DodOvozaController::menuContext() const
 {
     MenuContext context;
-    context.workSheetIsKey = m_logCutSheet && m_logCutSheet->isVisible() && m_logCutSheet->isActiveWindow();
+    if (m_communication) {
+        const LogCutSheet& sheet = m_communication->sheet();
+        context.workSheetIsKey = sheet.isVisible() && sheet.isActiveWindow();
+    }
     const int row = m_browser.selectedMessageRow();
     if (row >= 0 && row < m_listModel.size())
         context.selectedRecord = &m_listModel.recordAt(row);
@@ -232,8 +245,8 @@ void DodOvozaController::validateMenus()
 
 void DodOvozaController::orderFrontTsuushinPanel()
 {
-    if (m_run)
-        m_run->orderFrontTsuushinPanel();
+    if (m_communication)
+        m_communication->run().orderFrontTsuushinPanel();
 }
 
 void DodOvozaController::orderFrontMyAboutPanel()

@@ -4,9 +4,8 @@
 // window from the preferences, checks the environment at start (curl, the service ID, a valid
 // data folder), builds the board tree, answers the menus, and on quit saves the displayed
 // board and the window state.
-//
-// The communication panel and the log cutting sheet are windows of their own; they are
-// handed in before the start (setCommunicationPanel, setLogCutSheet, setLogCutCommand).
+// The communication panel, the log cutting sheet and their runs are built once the data
+// folder is known (CommunicationWindows).
 
 #include "app/BoardBrowser.h"
 #include "app/BoardTreeBuilder.h"
@@ -14,16 +13,12 @@
 #include "app/MessageListModel.h"
 #include "app/MessageMarks.h"
 #include "app/ReadingNavigator.h"
-#include "comm/CurlTransferFactory.h"
-#include "comm/MyURLEncoder.h"
 #include "comm/ServiceAccount.h"
-#include "comm/TransferGate.h"
 #include "store/DataFolder.h"
 #include "store/ServiceConfiguration.h"
 #include "ui/MenuValidation.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -36,15 +31,14 @@ namespace tavrel {
 
 class AlertPanel;
 class BrowserViewBinder;
-class CommunicationPanel;
 class CommunicationRun;
+class CommunicationWindows;
 class FolderPanel;
 class Keychain;
 class SystemLog;
 class TavrelMenus;
 class TavrelWindow;
 class Trash;
-class WarehouseHeaderSource;
 
 class DodOvozaController : public QObject
 {
@@ -60,20 +54,14 @@ public:
         Trash& trash;
         Preferences& preferences;
         QString curlPath = QStringLiteral("/usr/bin/curl");
+        // The log cutter, tavrelsplit.
+        QString cutterProgram;
         // Ends the application (the event loop); tests watch it instead.
         std::function<void()> quitApplication;
     };
 
     explicit DodOvozaController(const Platform& platform, QObject* parent = nullptr);
     ~DodOvozaController() override;
-
-    // The communication panel window. When one is given before the start, the communication
-    // run is built with it once the data folder is known.
-    void setCommunicationPanel(CommunicationPanel* panel) { m_communicationPanel = panel; }
-    // The log cutting sheet's window, for the menus' key-window rule.
-    void setLogCutSheet(QWidget* sheet) { m_logCutSheet = sheet; }
-    // What the log cutting menu item runs; the item is hidden while there is none.
-    void setLogCutCommand(std::function<void()> command);
 
     // Start: false when the application is to quit (no curl, or no data folder chosen).
     bool applicationDidFinishLaunching();
@@ -105,8 +93,11 @@ public:
     MessageMarks& marks() { return m_marks; }
     ServiceAccount& account() { return m_account; }
     const std::optional<DataFolder>& dataFolder() const { return m_dataFolder; }
-    // The communication run; null until the start has built it with a panel.
-    CommunicationRun* communicationRun() { return m_run.get(); }
+    // The communication windows and runs; null until the start has found the data folder.
+    CommunicationWindows* communication() { return m_communication.get(); }
+    CommunicationRun* communicationRun();
+    // The log cutting command: cuts the pages of Tmp into the board log files.
+    void cutTempLog();
 
 private:
     void awakeFromNib();
@@ -131,14 +122,7 @@ private:
     BrowserViewBinder* m_binder = nullptr;
 
     std::optional<DataFolder> m_dataFolder;
-    CommunicationPanel* m_communicationPanel = nullptr;
-    QPointer<QWidget> m_logCutSheet;
-    std::function<void()> m_logCutCommand;
-    CurlTransferFactory m_transfers;
-    TransferGate m_gate;
-    MyURLEncoder m_urlEncoder;
-    std::unique_ptr<WarehouseHeaderSource> m_headerSource;
-    std::unique_ptr<CommunicationRun> m_run;
+    std::unique_ptr<CommunicationWindows> m_communication;
     bool m_terminated = false;
 
     // The preference-backed fields read at the start.

@@ -34,14 +34,13 @@ int main(int argc, char** argv)
     if (!preferences.problem().isEmpty())
         log.log(preferences.problem());
 
+    // The log cutter is installed beside the application.
+    const QString cutter = QCoreApplication::applicationDirPath() + QStringLiteral("/tavrelsplit");
     DodOvozaController controller({alerts, folders, keychain, log, trash, preferences,
-                                   QStringLiteral("/usr/bin/curl"), [] { QCoreApplication::exit(0); }});
+                                   QStringLiteral("/usr/bin/curl"), cutter,
+                                   [] { QCoreApplication::exit(0); }});
     alerts.setParentWidget(&controller.window());
     folders.setParentWidget(&controller.window());
-
-    // Communication panel and log cutting sheet: controller.setCommunicationPanel(...),
-    // controller.setLogCutSheet(...) and controller.setLogCutCommand(...) go here, before the
-    // start, once those windows exist.
 
     if (!controller.applicationDidFinishLaunching())
         return 0;

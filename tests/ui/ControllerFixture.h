@@ -45,8 +45,9 @@ protected:
 
     DodOvozaController& make()
     {
-        controller = std::make_unique<DodOvozaController>(DodOvozaController::Platform{
-            alerts, folders, keychain, log, trash, *preferences, curlPath, [this] { ++quits; }});
+        controller = std::make_unique<DodOvozaController>(
+            DodOvozaController::Platform{alerts, folders, keychain, log, trash, *preferences, curlPath,
+                                         binaryDir() + QStringLiteral("/tavrelsplit"), [this] { ++quits; }});
         return *controller;
     }
 
