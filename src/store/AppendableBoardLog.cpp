@@ -1,6 +1,7 @@
 #include "store/AppendableBoardLog.h"
 
 #include "store/BoardLogReader.h"
+#include "store/MappedFile.h"
 #include "store/PropertyList.h"
 
 namespace tavrel {
@@ -12,10 +13,17 @@ std::optional<AppendableBoardLog> AppendableBoardLog::read(const QString& path, 
 
 void AppendableBoardLog::dropKeptRecords()
 {
-    m_keptBytes.clear();
+    m_keptSource.reset();
     m_keptFrom = 0;
     m_keptSize = 0;
     m_keptNumbers.clear();
+}
+
+QByteArrayView AppendableBoardLog::keptRecords() const
+{
+    if (!m_keptSource)
+        return {};
+    return m_keptSource->bytes().sliced(m_keptFrom, m_keptSize);
 }
 
 std::pair<QByteArray, QByteArray> AppendableBoardLog::around() const

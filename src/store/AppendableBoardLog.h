@@ -13,10 +13,13 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <utility>
 
 namespace tavrel {
+
+class MappedFile;
 
 class AppendableBoardLog
 {
@@ -47,13 +50,13 @@ public:
 private:
     friend class BoardLogReader;
 
-    QByteArrayView keptRecords() const { return QByteArrayView(m_keptBytes).sliced(m_keptFrom, m_keptSize); }
+    QByteArrayView keptRecords() const;
     // The written form around the kept records: up to them, and after them.
     std::pair<QByteArray, QByteArray> around() const;
 
     BoardLogFile m_file;
-    // The whole file read; the records are the part at m_keptFrom.
-    QByteArray m_keptBytes;
+    // The file read; the records are the part at m_keptFrom.
+    std::shared_ptr<const MappedFile> m_keptSource;
     qsizetype m_keptFrom = 0;
     qsizetype m_keptSize = 0;
     QList<QString> m_keptNumbers;

@@ -1,5 +1,6 @@
 #include "store/BoardLogReader.h"
 
+#include "store/MappedFile.h"
 #include "store/PlistValueReader.h"
 
 #include <cstring>
@@ -81,12 +82,20 @@ std::optional<BoardLogFile> BoardLogReader::readFile(const QString& path, QStrin
 
 std::optional<AppendableBoardLog> BoardLogReader::readAppendableFile(const QString& path, QString* error)
 {
+    // The records are kept straight from the file's pages; the parse works on its own copy.
     PlistDocument document;
-    QByteArray bytes;
-    if (!document.loadFile(path, error, &bytes))
+    const std::shared_ptr<const MappedFile> source = MappedFile::open(path);
+    if (source) {
+        QString message;
+        if (!document.load(source->bytes().toByteArray(), &message)) {
+            fail(error, path + u": " + message);
+            return std::nullopt;
+        }
+        if (std::optional<AppendableBoardLog> kept = keepRecords(document, source))
+            return kept;
+    } else if (!document.loadFile(path, error)) {
         return std::nullopt;
-    if (std::optional<AppendableBoardLog> kept = keepRecords(document, std::move(bytes)))
-        return kept;
+    }
     QString message;
     std::optional<BoardLogFile> file = fromDocument(document, &message);
     if (!file) {
@@ -96,7 +105,8 @@ std::optional<AppendableBoardLog> BoardLogReader::readAppendableFile(const QStri
     return AppendableBoardLog(std::move(*file));
 }
 
-std::optional<AppendableBoardLog> BoardLogReader::keepRecords(const PlistDocument& document, QByteArray bytes)
+std::optional<AppendableBoardLog> BoardLogReader::keepRecords(const PlistDocument& document,
+                                                              const std::shared_ptr<const MappedFile>& source)
 {
     // Anything unusual leaves the file to the whole reading, which also words any fault.
     const pugi::xml_node root = document.rootValue();
@@ -161,13 +171,14 @@ std::optional<AppendableBoardLog> BoardLogReader::keepRecords(const PlistDocumen
 
     // The bytes around the records must be what the writer gives for this header.
     const QByteArray start = log.m_file.serializedStart();
+    const QByteArrayView bytes = source->bytes();
     const QByteArrayView end = BoardLogFile::writtenEnd();
     if (numbers.isEmpty() || bytes.size() < start.size() + end.size() || !bytes.startsWith(start) ||
         !bytes.endsWith(end))
         return std::nullopt;
     log.m_keptFrom = start.size();
     log.m_keptSize = bytes.size() - start.size() - end.size();
-    log.m_keptBytes = std::move(bytes);
+    log.m_keptSource = source;
     return log;
 }
 

@@ -10,9 +10,12 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace tavrel {
+
+class MappedFile;
 
 class BoardLogReader
 {
@@ -36,9 +39,10 @@ public:
     static bool endsComplete(QByteArrayView tail);
 
 private:
-    // Keeps the records of a file in the written form as bytes (`bytes`: the file before
-    // parsing); nothing when the file is in any other form or has a fault.
-    static std::optional<AppendableBoardLog> keepRecords(const PlistDocument& document, QByteArray bytes);
+    // Keeps the records of a file in the written form as bytes of `source` (the file the
+    // document was parsed from); nothing when the file is in any other form or has a fault.
+    static std::optional<AppendableBoardLog> keepRecords(const PlistDocument& document,
+                                                         const std::shared_ptr<const MappedFile>& source);
     static std::optional<BoardLogFile> fromDocument(const PlistDocument& document, QString* error);
     template<typename Fields>
     static bool readFields(const PlistDocument& document, pugi::xml_node dict, int depth, Fields& fields,

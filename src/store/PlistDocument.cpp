@@ -194,7 +194,7 @@ bool PlistDocument::load(QByteArray bytes, QString* error)
     return parse(error);
 }
 
-bool PlistDocument::loadFile(const QString& path, QString* error, QByteArray* untouched)
+bool PlistDocument::loadFile(const QString& path, QString* error)
 {
     m_bytes.clear();
     QFile file(path);
@@ -224,8 +224,6 @@ bool PlistDocument::loadFile(const QString& path, QString* error, QByteArray* un
             break;
     }
     bytes.resize(filled);
-    if (untouched)
-        *untouched = QByteArray(bytes.constData(), bytes.size());
     m_bytes = std::move(bytes);
     if (!parse(error)) {
         if (error)

@@ -39,9 +39,8 @@ public:
 
     // Parses `bytes` (kept and changed in place). False with a message when broken.
     bool load(QByteArray bytes, QString* error);
-    // Reads and parses a file; the message then starts with the file's path. `untouched`, when
-    // given, receives the file's bytes as they were before the parse changed them.
-    bool loadFile(const QString& path, QString* error, QByteArray* untouched = nullptr);
+    // Reads and parses a file; the message then starts with the file's path.
+    bool loadFile(const QString& path, QString* error);
     // The value element of the document: the one child of <plist>, or a bare top element.
     pugi::xml_node rootValue() const { return m_root; }
 
