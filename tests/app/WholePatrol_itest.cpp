@@ -256,6 +256,15 @@ TEST_F(WholePatrol, SecondPatrolAddsOnlyWhatIsNew)
 {
     deliver(u"最初の便り"_s);
     ASSERT_TRUE(patrol());
+    // The user reads two of the boards in between, as a save point writes them.
+    const QStringList readByTheUser{u"new1"_s, u"message"_s};
+    for (const QString& id : readByTheUser) {
+        BoardLogFile log = board(id);
+        for (MessageRecord& record : log.body())
+            record.setDontRead(u"NO"_s);
+        log.header().setMidokuSu(u"0"_s);
+        ASSERT_TRUE(log.write(f.m_dataFolder.warehousePath() + u'/' + id));
+    }
     QHash<QString, QPair<qsizetype, int>> before; // records, unread
     QHash<QString, QByteArray> bytes;
     for (const QString& id : {u"new1"_s, u"sec1"_s, u"old1"_s, u"jis1"_s, u"message"_s}) {
@@ -293,6 +302,13 @@ TEST_F(WholePatrol, SecondPatrolAddsOnlyWhatIsNew)
             EXPECT_EQ(readFile(f.m_dataFolder.warehousePath() + u'/' + c.id), bytes.value(c.id));
         }
     }
+    QStringList unread;
+    const BoardLogFile news = board(u"new1"_s);
+    for (const MessageRecord& record : news.body()) {
+        if (record.dontRead() == u"YES")
+            unread.append(record.number());
+    }
+    EXPECT_EQ(unread, range(26, 28));
     EXPECT_EQ(recordsHolding(board(u"old1"_s), u"二度目の巡回までに"_s).size(), 1);
     EXPECT_EQ(recordsHolding(board(u"message"_s), u"二通目の便り"_s).size(), 1);
     EXPECT_EQ(refreshes, 2);
