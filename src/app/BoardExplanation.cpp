@@ -3,6 +3,7 @@
 #include "store/BoardLogFile.h"
 #include "store/ServiceConfiguration.h"
 #include "store/UiTexts.h"
+#include "text/CharsetDetection.h"
 #include "text/TextEncoding.h"
 #include "text/TextScanner.h"
 
@@ -12,7 +13,10 @@ namespace tavrel {
 
 std::optional<QString> BoardExplanation::find(QByteArrayView page, const ServiceConfiguration& configuration)
 {
-    const std::optional<QString> text = encoding::decodeShiftJis(page);
+    // The charset the log cutter read the page with: an ISO-2022-JP board's explanation would
+    // otherwise be stored with its escape sequences as text.
+    const Charset charset = detectCharsetForLogCutter(encoding::decodeIso2022JpLenient(page));
+    const std::optional<QString> text = encoding::decode(page, charset);
     if (!text)
         return std::nullopt;
     const QString start = configuration.toolMeiToSetsumeiBunStart();

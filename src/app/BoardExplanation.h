@@ -28,8 +28,9 @@ public:
         Replaced,
     };
 
-    // The text between the start and end markers of a Shift_JIS page (case-insensitive);
-    // nothing when the page does not decode or either marker is missing.
+    // The text between the start and end markers of a page (case-insensitive), read in the
+    // charset it declares, Shift_JIS by default; nothing when the page does not decode or
+    // either marker is missing.
     static std::optional<QString> find(QByteArrayView page, const ServiceConfiguration& configuration);
 
     // What storing `explanation` does to a body.

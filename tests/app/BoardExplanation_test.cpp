@@ -20,7 +20,7 @@ MessageRecord numbered(const QString& number, const QString& contents = QString(
 
 } // namespace
 
-TEST(BoardExplanation, FindsTheTextBetweenTheMarkersOfAShiftJisPage)
+TEST(BoardExplanation, FindsTheTextBetweenTheMarkersOfThePage)
 {
     const ServiceConfiguration configuration;
     const QString start = configuration.toolMeiToSetsumeiBunStart();
@@ -38,6 +38,10 @@ TEST(BoardExplanation, FindsTheTextBetweenTheMarkersOfAShiftJisPage)
         {sjis(u"<p>" + start + u"説明"), std::nullopt},
         {sjis(u"<p>説明" + end), std::nullopt},
         {sjis(u"<p>" + start + end), std::nullopt},
+        // A page that declares ISO-2022-JP is read as such.
+        {QByteArray("<head><meta content=\"text/html; charset=iso-2022-jp\"></head><p>") +
+             encoding::encodeIso2022Jp(QString(start + u"駅弁の説明" + end)).value_or(QByteArray()),
+         u"駅弁の説明"_s},
         // Not Shift_JIS at all.
         {QByteArray("<p>") + start.toLatin1() + "\x82" + end.toLatin1(), std::nullopt},
     };
