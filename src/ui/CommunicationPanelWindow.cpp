@@ -4,6 +4,7 @@
 #include "ui/ElidedLabel.h"
 #include "ui/IDPasswordSheet.h"
 #include "ui/ProgressValue.h"
+#include "ui/SheetPlacement.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -97,8 +98,20 @@ bool CommunicationPanelWindow::isPanelVisible() const
     return isVisible();
 }
 
+void CommunicationPanelWindow::placeFirstTime()
+{
+    // The first time over the upper part of the main window; later where the user left it.
+    if (m_placed)
+        return;
+    if (const QWidget* owner = parentWidget(); owner && owner->isVisible()) {
+        placeOver(this, owner, owner->height() / 6);
+        m_placed = true;
+    }
+}
+
 void CommunicationPanelWindow::bringPanelToFront()
 {
+    placeFirstTime();
     show();
     raise();
     activateWindow();
@@ -107,6 +120,7 @@ void CommunicationPanelWindow::bringPanelToFront()
 void CommunicationPanelWindow::showPanel()
 {
     m_junkaiButton->setFocus();
+    placeFirstTime();
     show();
     raise();
     activateWindow();

@@ -59,6 +59,7 @@ protected:
 
 private:
     QPushButton* makeButton(QStringView textKey, const QString& name);
+    void placeFirstTime();
 
     QComboBox* m_settingsPopUp;
     QPushButton* m_junkaiButton;
@@ -68,6 +69,7 @@ private:
     QProgressBar* m_progress;
     ElidedLabel* m_statusText;
     IDPasswordSheet* m_sheet;
+    bool m_placed = false;
 };
 
 } // namespace tavrel

@@ -1,6 +1,7 @@
 #include "IDPasswordSheet.h"
 
 #include "store/UiTexts.h"
+#include "ui/SheetPlacement.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -80,6 +81,8 @@ void IDPasswordSheet::showSheet(const QString& niftyID, const QString& niftyPass
     first->selectAll();
     first->setFocus();
     m_keychainButton->setDefault(true);
+    // Down from the top of the panel, as a sheet comes.
+    placeOver(this, parentWidget(), 0);
     open();
 }
 

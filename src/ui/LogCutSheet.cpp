@@ -3,14 +3,27 @@
 #include "store/UiTexts.h"
 #include "ui/ElidedLabel.h"
 #include "ui/ProgressValue.h"
+#include "ui/SheetPlacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tavrel {
+
+namespace {
+
+int menuBarHeight(const QWidget* window)
+{
+    const auto* main = qobject_cast<const QMainWindow*>(window);
+    return main && main->menuBar() && main->menuBar()->isVisible() ? main->menuBar()->height() : 0;
+}
+
+} // namespace
 
 LogCutSheet::LogCutSheet(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -57,6 +70,9 @@ void LogCutSheet::showLogCutPanel()
     m_cuttingFileText->clear();
     m_progress->setValue(0);
     m_stopButton->setEnabled(true);
+    // Down from the top of the main window's contents, below its menu bar.
+    if (const QWidget* owner = parentWidget())
+        placeOver(this, owner, owner->contentsRect().top() + menuBarHeight(owner));
     open();
 }
 

@@ -7,7 +7,11 @@
 #include "platform/desktop/DesktopFolderPanel.h"
 #include "store/Preferences.h"
 #include "store/PreferencesLocation.h"
+#include "store/UiTexts.h"
+#include "ui/CommunicationPanelWindow.h"
+#include "ui/CommunicationWindows.h"
 #include "ui/DodOvozaController.h"
+#include "ui/LogCutSheet.h"
 #include "ui/TavrelWindow.h"
 
 #include <QApplication>
@@ -53,6 +57,23 @@ int main(int argc, char** argv)
     // TAVREL_SHOW_MESSAGE=<number> a message in it.
     if (const QString board = qEnvironmentVariable("TAVREL_SHOW_BOARD"); !board.isEmpty())
         controller.showBoardMessage(board, qEnvironmentVariable("TAVREL_SHOW_MESSAGE"));
+    // For screenshots only: TAVREL_SHOW_PANEL=1 opens the communication panel (as its menu
+    // item does), =2 the same without the ID and password sheet over it; TAVREL_SHOW_LOGCUT=<page file> shows
+    // the log cutting sheet at 40% on that page, and TAVREL_SHOW_LOGCUT=sort:<board ID> at 80% in the sorting
+    // pass. Nothing is cut.
+    if (const int panel = qEnvironmentVariableIntValue("TAVREL_SHOW_PANEL"); panel > 0) {
+        controller.orderFrontTsuushinPanel();
+        if (panel == 2 && controller.communication())
+            controller.communication()->panel().closeIDPasswordSheet();
+    }
+    if (const QString page = qEnvironmentVariable("TAVREL_SHOW_LOGCUT");
+        !page.isEmpty() && controller.communication()) {
+        LogCutSheet& sheet = controller.communication()->sheet();
+        sheet.showLogCutPanel();
+        const bool sorting = page.startsWith(u"sort:");
+        sheet.setCuttingFileText(sorting ? uiText(u"LogCutSortingMessage") + u'\n' + page.mid(5) : page);
+        sheet.setProgress(sorting ? 80 : 40);
+    }
 
     // Files named on the command line: communication settings files to patrol with.
     const QStringList files = app.arguments().mid(1);
