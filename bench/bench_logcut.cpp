@@ -58,15 +58,15 @@ QString boardId(int board)
     return QStringLiteral("BENCH") + QString::number(board).rightJustified(3, u'0');
 }
 
-QByteArray storedBoard(int board)
+QByteArray storedBoard(int board, int messages = storedMessages)
 {
     BoardLogFile log;
     log.header() = BoardLogHeader::newFileHeader();
     log.header().setKaigishitsuName(boardTitle);
     log.header().setForumID(boardId(board));
-    log.header().setNumberOfLastMes(QString::number(storedMessages));
-    log.header().setDateOfLastMes(formatDateText(momentOf(storedMessages)));
-    for (int n = 1; n <= storedMessages; ++n) {
+    log.header().setNumberOfLastMes(QString::number(messages));
+    log.header().setDateOfLastMes(formatDateText(momentOf(messages)));
+    for (int n = 1; n <= messages; ++n) {
         MessageRecord r;
         r.setNumber(QString::number(n));
         r.setComment(QStringLiteral("0"));
@@ -294,8 +294,60 @@ void BM_SortingPass(benchmark::State& state)
     state.counters["board_KB"] = double(cut.first().size()) / 1e3;
 }
 
+// The sorting of one big board after three pages were cut newest first, against the floor of
+// reading and writing the same file.
+QByteArray bigBoardAfterCut(int messages)
+{
+    std::optional<BoardLogFile> log = BoardLogFile::parse(storedBoard(0, messages));
+    for (int p = 1; p <= 3; ++p) {
+        for (int i = 0; i < messagesPerPage; ++i) {
+            MessageRecord r = log->body().first();
+            r.setNumber(QString::number(messages + (4 - p) * messagesPerPage - i));
+            r.setDontRead(QStringLiteral("YES"));
+            log->body().append(r);
+        }
+    }
+    return log->serialize();
+}
+
+void BM_SortBigBoard(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("BENCH000"));
+    const QByteArray bytes = bigBoardAfterCut(int(state.range(0)));
+    const SortingDefaults defaults{true, 30};
+    for (auto _ : state) {
+        state.PauseTiming();
+        PropertyList::writeBytes(path, bytes);
+        state.ResumeTiming();
+        if (BoardLogSorting::sortFile(path, defaults) != BoardLogSorting::Outcome::Sorted)
+            state.SkipWithError("sorting failed");
+    }
+    state.counters["board_MB"] = double(bytes.size()) / 1e6;
+}
+
+void BM_BigBoardFloor(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("BENCH000"));
+    const QByteArray bytes = bigBoardAfterCut(int(state.range(0)));
+    PropertyList::writeBytes(path, bytes);
+    for (auto _ : state) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            state.SkipWithError("cannot read");
+        const QByteArray read = file.readAll();
+        file.close();
+        if (!PropertyList::writeBytes(path, read))
+            state.SkipWithError("cannot write");
+    }
+    state.counters["board_MB"] = double(bytes.size()) / 1e6;
+}
+
 } // namespace
 
+BENCHMARK(BM_BigBoardFloor)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SortBigBoard)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WholeRun)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_SpawnTrivialCut)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ListTmp)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -8,6 +8,7 @@
 
 namespace tavrel {
 
+class AppendableBoardLog;
 class BoardLogFile;
 
 struct SortingDefaults
@@ -38,6 +39,8 @@ public:
 
     // The same on a file in memory.
     static void sort(BoardLogFile& log, const SortingDefaults& defaults);
+    // The same on a file whose kept records need no moving.
+    static void sort(AppendableBoardLog& log, const SortingDefaults& defaults);
 };
 
 } // namespace tavrel

@@ -31,8 +31,8 @@ int BoardPageMerge::merge(AppendableBoardLog& log, QStringView page, QStringView
             continue;
         if (!numbersGathered) {
             numbers.reserve(log.recordCount() + 32);
-            for (const QString& number : log.keptNumbers())
-                numbers.insert(number);
+            for (const AppendableBoardLog::KeptRecord& record : log.keptRecordList())
+                numbers.insert(record.number);
             for (const MessageRecord& record : std::as_const(body))
                 numbers.insert(record.number());
             numbersGathered = true;

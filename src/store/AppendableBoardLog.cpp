@@ -16,7 +16,27 @@ void AppendableBoardLog::dropKeptRecords()
     m_keptSource.reset();
     m_keptFrom = 0;
     m_keptSize = 0;
-    m_keptNumbers.clear();
+    m_kept.clear();
+}
+
+bool AppendableBoardLog::takeKeptRecordsFrom(qsizetype index, QString* error)
+{
+    if (index >= m_kept.size())
+        return true;
+    const qsizetype offset = m_kept[index].offset;
+    // The records from there on, read as the body of a file of their own.
+    const QByteArray document =
+        BoardLogFile().serializedStart() + keptRecords().sliced(offset) + BoardLogFile::writtenEnd();
+    std::optional<BoardLogFile> tail = BoardLogFile::parse(document, error);
+    if (!tail || tail->body().size() != m_kept.size() - index)
+        return false;
+    tail->body().append(std::move(m_file.body()));
+    m_file.body() = std::move(tail->body());
+    m_kept.resize(index);
+    m_keptSize = offset;
+    if (m_kept.isEmpty())
+        dropKeptRecords();
+    return true;
 }
 
 QByteArrayView AppendableBoardLog::keptRecords() const
@@ -28,7 +48,7 @@ QByteArrayView AppendableBoardLog::keptRecords() const
 
 std::pair<QByteArray, QByteArray> AppendableBoardLog::around() const
 {
-    if (m_keptNumbers.isEmpty())
+    if (m_kept.isEmpty())
         return {m_file.serialize(), QByteArray()};
     // Kept records exist only in a file holding nothing but header and body, so the new
     // records and the end follow the start of the body as the writer gives them.

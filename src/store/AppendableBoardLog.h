@@ -37,11 +37,24 @@ public:
     BoardLogFile& file() { return m_file; }
     const BoardLogFile& file() const { return m_file; }
 
-    // The "Number" texts of the records kept as bytes.
-    const QList<QString>& keptNumbers() const { return m_keptNumbers; }
-    qsizetype recordCount() const { return m_keptNumbers.size() + m_file.body().size(); }
+    // What is known of a record kept as bytes.
+    struct KeptRecord
+    {
+        QString number;
+        QString date;
+        // "DontRead" is exactly "YES".
+        bool unread = false;
+        // Where its bytes start among the kept records'.
+        qsizetype offset = 0;
+    };
+    // The records kept as bytes, which come before those of file().body().
+    const QList<KeptRecord>& keptRecordList() const { return m_kept; }
+    qsizetype recordCount() const { return m_kept.size() + m_file.body().size(); }
     // Drops the kept records (the board starts afresh).
     void dropKeptRecords();
+    // Reads the kept records from `index` on into file().body(), in front of the records
+    // there; false (and nothing changed) when they cannot be read.
+    bool takeKeptRecordsFrom(qsizetype index, QString* error = nullptr);
 
     QByteArray serialize() const;
     // Writes the file atomically, the kept records straight from where they were read.
@@ -59,7 +72,7 @@ private:
     std::shared_ptr<const MappedFile> m_keptSource;
     qsizetype m_keptFrom = 0;
     qsizetype m_keptSize = 0;
-    QList<QString> m_keptNumbers;
+    QList<KeptRecord> m_kept;
 };
 
 } // namespace tavrel

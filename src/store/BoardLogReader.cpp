@@ -139,8 +139,9 @@ std::optional<AppendableBoardLog> BoardLogReader::keepRecords(const PlistDocumen
     if (!readFields(document, elements[1], 1, log.m_file.m_header, &ignored))
         return std::nullopt;
 
-    // Every record a dictionary of texts that read well; only their numbers are taken.
-    QList<QString>& numbers = log.m_keptNumbers;
+    // Every record a dictionary of texts that read well; only what sorting and merging need
+    // is taken.
+    QList<AppendableBoardLog::KeptRecord>& kept = log.m_kept;
     for (pugi::xml_node child = elements[3].first_child(); child; child = child.next_sibling()) {
         if (child.type() != pugi::node_element) {
             if (PlistDocument::isBlank(child))
@@ -149,33 +150,44 @@ std::optional<AppendableBoardLog> BoardLogReader::keepRecords(const PlistDocumen
         }
         if (PlistDocument::elementOf(child) != Element::Dict)
             return std::nullopt;
-        QString number;
+        AppendableBoardLog::KeptRecord record;
+        // A record starts with its indentation, two tabs in the written form.
+        record.offset = document.offsetOf(child) - 2;
         const bool readable = document.forEachEntry(
             child,
-            [&number](QByteArrayView key, pugi::xml_node value) {
+            [&record](QByteArrayView key, pugi::xml_node value) {
                 if (PlistDocument::elementOf(value) != Element::String)
                     return false;
-                if (key != "Number")
+                QString* into = key == "Number" ? &record.number : key == "Date" ? &record.date : nullptr;
+                if (!into && key != "DontRead")
                     return PlistDocument::hasText(value);
                 std::optional<QString> text = PlistDocument::text(value);
                 if (!text)
                     return false;
-                number = std::move(*text);
+                if (into)
+                    *into = std::move(*text);
+                else
+                    record.unread = *text == u"YES";
                 return true;
             },
             &ignored);
         if (!readable)
             return std::nullopt;
-        numbers.append(std::move(number));
+        kept.append(std::move(record));
     }
 
     // The bytes around the records must be what the writer gives for this header.
     const QByteArray start = log.m_file.serializedStart();
     const QByteArrayView bytes = source->bytes();
     const QByteArrayView end = BoardLogFile::writtenEnd();
-    if (numbers.isEmpty() || bytes.size() < start.size() + end.size() || !bytes.startsWith(start) ||
+    if (kept.isEmpty() || bytes.size() < start.size() + end.size() || !bytes.startsWith(start) ||
         !bytes.endsWith(end))
         return std::nullopt;
+    for (AppendableBoardLog::KeptRecord& record : kept) {
+        record.offset -= start.size();
+        if (record.offset < 0 || !bytes.sliced(start.size() + record.offset).startsWith("\t\t<dict"))
+            return std::nullopt;
+    }
     log.m_keptFrom = start.size();
     log.m_keptSize = bytes.size() - start.size() - end.size();
     log.m_keptSource = source;

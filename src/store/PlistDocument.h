@@ -41,6 +41,8 @@ public:
     bool load(QByteArray bytes, QString* error);
     // Reads and parses a file; the message then starts with the file's path.
     bool loadFile(const QString& path, QString* error);
+    // Where `node`'s tag starts in the bytes loaded (at its "<"), for elements.
+    qsizetype offsetOf(pugi::xml_node element) const { return element.name() - 1 - m_bytes.constData(); }
     // The value element of the document: the one child of <plist>, or a bare top element.
     pugi::xml_node rootValue() const { return m_root; }
 

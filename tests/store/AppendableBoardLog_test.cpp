@@ -61,7 +61,7 @@ Appended appendTwo(const QByteArray& bytes)
     EXPECT_TRUE(appending) << error.toStdString();
     if (!whole || !appending)
         return out;
-    out.kept = !appending->keptNumbers().isEmpty();
+    out.kept = !appending->keptRecordList().isEmpty();
     EXPECT_EQ(appending->recordCount(), whole->body().size());
     for (const QString& n : {u"8"_qs, u"9"_qs}) {
         whole->body().append(record(n, u"新しい &"_qs));
@@ -115,13 +115,30 @@ TEST(AppendableBoardLog, GivesTheBytesOfAWholeRewriteAndKeepsRecordsOnlyInTheWri
     }
 }
 
-TEST(AppendableBoardLog, KeepsTheNumbersAsStoredAndStartsAfreshWhenTold)
+TEST(AppendableBoardLog, KeepsWhatSortingNeedsSplitsAnywhereAndStartsAfresh)
 {
     TempDir dir;
     const QString path = dir.writeFile(u"board"_qs, ourFile());
     std::optional<AppendableBoardLog> log = AppendableBoardLog::read(path);
     ASSERT_TRUE(log);
-    EXPECT_EQ(log->keptNumbers(), (QList<QString>{u"1"_qs, u"007"_qs, u"3"_qs}));
+    QList<QString> numbers;
+    for (const AppendableBoardLog::KeptRecord& record : log->keptRecordList())
+        numbers.append(record.number);
+    EXPECT_EQ(numbers, (QList<QString>{u"1"_qs, u"007"_qs, u"3"_qs}));
+    EXPECT_EQ(log->keptRecordList().at(1).date, u"2004-01-01 10:00:00 +0900"_qs);
+    EXPECT_FALSE(log->keptRecordList().at(1).unread);
+
+    // Taking the kept records back as records at any place changes nothing in what is written.
+    const QByteArray serialized = log->serialize();
+    for (qsizetype index : {3, 2, 1, 0}) {
+        SCOPED_TRACE(index);
+        std::optional<AppendableBoardLog> split = AppendableBoardLog::read(path);
+        ASSERT_TRUE(split);
+        ASSERT_TRUE(split->takeKeptRecordsFrom(index));
+        EXPECT_EQ(split->keptRecordList().size(), index);
+        EXPECT_EQ(split->file().body().size(), 3 - index);
+        EXPECT_EQ(split->serialize(), serialized);
+    }
     EXPECT_TRUE(log->file().body().isEmpty());
     EXPECT_EQ(log->file().header().kaigishitsuName(), u"会議室 & <雑談>"_qs);
 
