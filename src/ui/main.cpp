@@ -58,9 +58,9 @@ int main(int argc, char** argv)
     if (const QString board = qEnvironmentVariable("TAVREL_SHOW_BOARD"); !board.isEmpty())
         controller.showBoardMessage(board, qEnvironmentVariable("TAVREL_SHOW_MESSAGE"));
     // For screenshots only: TAVREL_SHOW_PANEL=1 opens the communication panel (as its menu
-    // item does), =2 the same without the ID and password sheet over it; TAVREL_SHOW_LOGCUT=<page file> shows
-    // the log cutting sheet at 40% on that page, and TAVREL_SHOW_LOGCUT=sort:<board ID> at 80% in the sorting
-    // pass. Nothing is cut.
+    // item does), =2 the same without the ID and password sheet over it.
+    // TAVREL_SHOW_LOGCUT=<page file> shows the log cutting sheet at 40% on that page, and
+    // TAVREL_SHOW_LOGCUT=sort:<board ID> at 80% in the sorting pass. Nothing is cut.
     if (const int panel = qEnvironmentVariableIntValue("TAVREL_SHOW_PANEL"); panel > 0) {
         controller.orderFrontTsuushinPanel();
         if (panel == 2 && controller.communication())
