@@ -1,11 +1,12 @@
 #pragma once
 
-// A board log file read for adding records. When the file is laid out exactly as this
-// program writes it (header, then the body, nothing else), its records are not turned into
-// objects: their bytes are kept as they are, with their "Number" texts, and written back
-// around the new header and after them the new records. The result is byte for byte what
-// reading and writing the whole file would give, at little more than the cost of copying it.
-// Any other file is read whole into `file`.
+// A board log file read for adding records. When the file is laid out as this program writes
+// it (header, then the body, nothing else, in the writer's form around the records), its
+// records are not turned into objects: their bytes are kept as they are, with what sorting
+// and merging need, and written back around the new header and before the new records. For
+// a file this program wrote, the result is byte for byte what reading and writing the whole
+// file would give, at little more than the cost of copying it; for any other file it holds
+// the same contents. Any other layout is read whole into `file`.
 
 #include "store/BoardLogFile.h"
 
