@@ -3,6 +3,7 @@
 #include "app/BoardExplanation.h"
 #include "app/BoardLogSorting.h"
 #include "app/LogCutPanel.h"
+#include "comm/ProcedureTask.h"
 #include "platform/AlertPanel.h"
 #include "platform/SystemLog.h"
 #include "store/BackupLogFile.h"
@@ -11,8 +12,6 @@
 #include "store/UiTexts.h"
 
 #include <QFileInfo>
-#include <QMetaObject>
-#include <QProcess>
 
 namespace tavrel {
 
@@ -23,10 +22,10 @@ LogCutRun::LogCutRun(Collaborators collaborators, QObject* parent)
 
 LogCutRun::~LogCutRun()
 {
+    // A cutter still running is killed with its task.
     if (m_process) {
         m_process->disconnect(this);
-        m_process->kill();
-        m_process->waitForFinished(1000);
+        delete m_process;
     }
 }
 
@@ -67,26 +66,14 @@ void LogCutRun::cutOneFile()
 
 void LogCutRun::startCutter(const QString& target, const QString& page)
 {
-    auto* process = new QProcess(this);
+    auto* process = new ProcedureTask(m_with.cutterProgram, this);
     m_process = process;
-    process->setStandardInputFile(QProcess::nullDevice());
-    process->setStandardOutputFile(QProcess::nullDevice());
-    process->setStandardErrorFile(QProcess::nullDevice());
-    connect(process, &QProcess::finished, this, [this, process](int exitCode, QProcess::ExitStatus status) {
-        processEnded(process, status == QProcess::NormalExit ? exitCode : -1);
-    });
-    connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
-        // A process that never ran sends no finished signal; its end is reported from the
-        // event loop like any other.
-        if (error == QProcess::FailedToStart) {
-            QMetaObject::invokeMethod(
-                this, [this, process] { processEnded(process, -1); }, Qt::QueuedConnection);
-        }
-    });
-    process->start(m_with.cutterProgram, {target, page});
+    connect(process, &Transfer::ended, this,
+            [this, process](int exitStatus) { processEnded(process, exitStatus); });
+    process->start(QString(), {target, page});
 }
 
-void LogCutRun::processEnded(QProcess* process, int exitStatus)
+void LogCutRun::processEnded(ProcedureTask* process, int exitStatus)
 {
     // Each process ends once; a late report of one already dropped is ignored.
     if (process != m_process)
@@ -118,7 +105,7 @@ void LogCutRun::checkATaskStatusOfLogCut(int exitStatus)
 void LogCutRun::stopLogCut()
 {
     m_stopFlag = true;
-    if (m_process && m_process->state() != QProcess::NotRunning)
+    if (m_process)
         m_process->terminate();
 }
 

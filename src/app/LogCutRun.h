@@ -14,14 +14,13 @@
 
 #include <functional>
 
-class QProcess;
-
 namespace tavrel {
 
 class AlertPanel;
 class DataFolder;
 class LogCutPanel;
 class Preferences;
+class ProcedureTask;
 class ServiceConfiguration;
 class SystemLog;
 
@@ -75,7 +74,7 @@ signals:
 
 private:
     void startCutter(const QString& target, const QString& page);
-    void processEnded(QProcess* process, int exitStatus);
+    void processEnded(ProcedureTask* process, int exitStatus);
     void storeExplanation(const QString& page, const QString& target);
     void sortBoard(const QString& path, qsizetype position, qsizetype count);
     void showFileAlert(const QString& path, QStringView messageKey);
@@ -87,7 +86,7 @@ private:
     qsizetype m_index = 0;
     bool m_stopFlag = false;
     bool m_running = false;
-    QProcess* m_process = nullptr;
+    ProcedureTask* m_process = nullptr;
 };
 
 } // namespace tavrel

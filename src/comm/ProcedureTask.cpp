@@ -15,8 +15,7 @@ ProcedureTask::ProcedureTask(const QString& program, QObject* parent)
     });
     connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            QMetaObject::invokeMethod(
-                this, [this] { finish(-1); }, Qt::QueuedConnection);
+            finishLater(-1);
     });
 }
 
@@ -55,14 +54,6 @@ int ProcedureTask::runAndWait(const QString& program, const QString& workingDire
     if (!process.waitForStarted(-1) || !process.waitForFinished(-1))
         return -1;
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-}
-
-void ProcedureTask::finish(int exitStatus)
-{
-    if (m_ended)
-        return;
-    m_ended = true;
-    emit ended(exitStatus);
 }
 
 } // namespace tavrel

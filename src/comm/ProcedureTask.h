@@ -1,7 +1,7 @@
 #pragma once
 
-// A user's program run as a task of the communication run: no arguments, a working
-// directory, its output discarded. Asynchronously it ends like a transfer task (the exit
+// A program run as a task (a user's procedure, the log cutter): a working directory, no
+// input, its output discarded. Asynchronously it ends like a transfer task (the exit
 // status, -1 when it could not start or was killed); runAndWait runs one to its end in place.
 
 #include "comm/Transfer.h"
@@ -31,10 +31,7 @@ public:
     static int runAndWait(const QString& program, const QString& workingDirectory);
 
 private:
-    void finish(int exitStatus);
-
     QProcess m_process;
-    bool m_ended = false;
 };
 
 } // namespace tavrel

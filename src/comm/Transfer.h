@@ -5,6 +5,7 @@
 // error under "-f", 28 a time limit, anything else a failure, -1 when the client could not
 // run or was terminated). TransferTask runs the real client; tests use fakes.
 
+#include <QMetaObject>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -27,6 +28,25 @@ public:
 
 signals:
     void ended(int exitStatus);
+
+protected:
+    // Reports the end once; later reports of the same task are ignored.
+    void finish(int exitStatus)
+    {
+        if (m_ended)
+            return;
+        m_ended = true;
+        emit ended(exitStatus);
+    }
+    // The same from the event loop, for ends found while starting.
+    void finishLater(int exitStatus)
+    {
+        QMetaObject::invokeMethod(
+            this, [this, exitStatus] { finish(exitStatus); }, Qt::QueuedConnection);
+    }
+
+private:
+    bool m_ended = false;
 };
 
 // Makes the transfer tasks of a run.

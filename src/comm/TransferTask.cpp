@@ -60,18 +60,4 @@ void TransferTask::terminate()
         m_process.terminate();
 }
 
-void TransferTask::finishLater(int exitStatus)
-{
-    QMetaObject::invokeMethod(
-        this, [this, exitStatus] { finish(exitStatus); }, Qt::QueuedConnection);
-}
-
-void TransferTask::finish(int exitStatus)
-{
-    if (m_ended)
-        return;
-    m_ended = true;
-    emit ended(exitStatus);
-}
-
 } // namespace tavrel

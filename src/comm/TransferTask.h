@@ -39,13 +39,9 @@ public:
     qint64 processId() const { return m_process.processId(); }
 
 private:
-    void finishLater(int exitStatus);
-    void finish(int exitStatus);
-
     QProcess m_process;
     QString m_program;
     bool m_started = false;
-    bool m_ended = false;
 };
 
 } // namespace tavrel

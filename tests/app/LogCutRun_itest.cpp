@@ -11,6 +11,7 @@
 #include "store/Preferences.h"
 #include "store/ServiceConfiguration.h"
 #include "store/UiTexts.h"
+#include "support/BoardLogLists.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 #include "text/TextEncoding.h"
@@ -39,22 +40,6 @@ QByteArray page(const QList<MessageMarkup>& messages, const QString& explanation
                                configuration.toolMeiToSetsumeiBunEnd() + u"</div>\n"_s);
     }
     return encoding::encodeCp932Lossy(text);
-}
-
-QStringList numbersOf(const BoardLogFile& log)
-{
-    QStringList numbers;
-    for (const MessageRecord& record : log.body())
-        numbers.append(record.number());
-    return numbers;
-}
-
-QStringList range(int first, int last)
-{
-    QStringList numbers;
-    for (int n = first; n <= last; ++n)
-        numbers.append(QString::number(n));
-    return numbers;
 }
 
 class LogCutRunTest : public ::testing::Test
@@ -183,14 +168,14 @@ TEST_F(LogCutRunTest, CutsThreePagesOfTwoBoardsAndSortsEachBoardOnce)
     EXPECT_TRUE(alerts.alerts().isEmpty());
 
     const BoardLogFile first = board(u"BRD01"_s);
-    EXPECT_EQ(numbersOf(first), range(1, 15));
+    EXPECT_EQ(numbersOf(first), numberRange(1, 15));
     EXPECT_EQ(first.header().numberOfLastMes(), u"15"_s);
     EXPECT_EQ(first.header().dateOfLastMes(), u"2004-05-12 13:15:00 +0900"_s);
     // Messages 1 to 3 were read before; "7" was wrong and is recounted.
     EXPECT_EQ(first.header().midokuSu(), u"12"_s);
 
     const BoardLogFile second = board(u"BRD02"_s);
-    EXPECT_EQ(numbersOf(second), range(1, 5));
+    EXPECT_EQ(numbersOf(second), numberRange(1, 5));
     EXPECT_EQ(second.header().numberOfLastMes(), u"5"_s);
     EXPECT_EQ(second.header().dateOfLastMes(), second.body().last().date());
     EXPECT_EQ(second.header().midokuSu(), u"5"_s);
@@ -321,7 +306,7 @@ TEST_F(LogCutRunTest, ExplanationIsInsertedOnceAndReplacedWhenChanged)
     putPage(u"BRD01.1"_s, page(numbered(1, 4), u"この会議室は雑談用です。"_s));
     ASSERT_TRUE(cutAll());
     BoardLogFile file = board(u"BRD01"_s);
-    ASSERT_EQ(numbersOf(file), (QStringList{u"0"_s} + range(1, 4)));
+    ASSERT_EQ(numbersOf(file), (QStringList{u"0"_s} + numberRange(1, 4)));
     const MessageRecord inserted = file.body().first();
     EXPECT_EQ(inserted.contents(), u"この会議室は雑談用です。"_s);
     EXPECT_EQ(inserted.title(), uiText(u"ToolMeiToSetsumeiBun"));
@@ -333,7 +318,7 @@ TEST_F(LogCutRunTest, ExplanationIsInsertedOnceAndReplacedWhenChanged)
     markAllRead(u"BRD01"_s);
     ASSERT_TRUE(cutAll());
     file = board(u"BRD01"_s);
-    EXPECT_EQ(numbersOf(file), (QStringList{u"0"_s} + range(1, 4)));
+    EXPECT_EQ(numbersOf(file), (QStringList{u"0"_s} + numberRange(1, 4)));
     EXPECT_EQ(file.body().first().dontRead(), u"NO"_s);
     EXPECT_EQ(file.header().midokuSu(), u"0"_s);
 
@@ -341,7 +326,7 @@ TEST_F(LogCutRunTest, ExplanationIsInsertedOnceAndReplacedWhenChanged)
     putPage(u"BRD01.1"_s, page(numbered(1, 4), u"新しい説明です。"_s));
     ASSERT_TRUE(cutAll());
     file = board(u"BRD01"_s);
-    EXPECT_EQ(numbersOf(file), (QStringList{u"0"_s} + range(1, 4)));
+    EXPECT_EQ(numbersOf(file), (QStringList{u"0"_s} + numberRange(1, 4)));
     EXPECT_EQ(file.body().first().contents(), u"新しい説明です。"_s);
     EXPECT_EQ(file.body().first().dontRead(), u"YES"_s);
     EXPECT_EQ(file.header().midokuSu(), u"1"_s);
@@ -352,7 +337,7 @@ TEST_F(LogCutRunTest, ExplanationIsInsertedOnceAndReplacedWhenChanged)
     putPage(u"BRD02.1"_s, page(numbered(1, 2), u"別の会議室です。"_s));
     ASSERT_TRUE(cutAll());
     EXPECT_EQ(board(u"BRD01"_s).body().first().contents(), u"新しい説明です。"_s);
-    EXPECT_EQ(numbersOf(board(u"BRD02"_s)), range(1, 2));
+    EXPECT_EQ(numbersOf(board(u"BRD02"_s)), numberRange(1, 2));
 }
 
 TEST_F(LogCutRunTest, DeleteSettingsOfABoardAreKeptOrCompleted)

@@ -8,6 +8,7 @@
 #include "comm/QueuedFiles.h"
 #include "comm/RunFixture.h"
 #include "forumsim/ForumSimProcess.h"
+#include "support/BoardLogLists.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
@@ -22,29 +23,6 @@ using namespace tavrel::test;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QStringList fileNames(const QString& folder)
-{
-    QStringList names = QDir(folder).entryList(QDir::Files);
-    names.sort();
-    return names;
-}
-
-QStringList numbersOf(const BoardLogFile& log)
-{
-    QStringList numbers;
-    for (const MessageRecord& record : log.body())
-        numbers.append(record.number());
-    return numbers;
-}
-
-QStringList range(int first, int last)
-{
-    QStringList numbers;
-    for (int n = first; n <= last; ++n)
-        numbers.append(QString::number(n));
-    return numbers;
-}
 
 // The records whose text holds `text`.
 QList<MessageRecord> recordsHolding(const BoardLogFile& log, const QString& text)
@@ -204,7 +182,7 @@ TEST_F(WholePatrol, PatrolPostsReceivesAndCutsEveryBoardKindIntoItsLog)
         const int last = lastNumberOnService(e.id);
         ASSERT_GT(last, 20); // more than one page
         EXPECT_EQ(numbersOf(log),
-                  (e.explanation.isNull() ? QStringList() : QStringList{u"0"_s}) + range(1, last));
+                  (e.explanation.isNull() ? QStringList() : QStringList{u"0"_s}) + numberRange(1, last));
         if (!e.explanation.isNull()) {
             EXPECT_EQ(log.body().first().contents(), e.explanation);
             EXPECT_EQ(log.body().first().lock(), u"YES"_s);
@@ -308,7 +286,7 @@ TEST_F(WholePatrol, SecondPatrolAddsOnlyWhatIsNew)
         if (record.dontRead() == u"YES")
             unread.append(record.number());
     }
-    EXPECT_EQ(unread, range(26, 28));
+    EXPECT_EQ(unread, numberRange(26, 28));
     EXPECT_EQ(recordsHolding(board(u"old1"_s), u"二度目の巡回までに"_s).size(), 1);
     EXPECT_EQ(recordsHolding(board(u"message"_s), u"二通目の便り"_s).size(), 1);
     EXPECT_EQ(refreshes, 2);
@@ -331,7 +309,7 @@ TEST_F(WholePatrol, BoardRestartedOnTheServiceLeavesABackupAndAFreshLog)
     EXPECT_EQ(numbersOf(*backup), numbersOf(old));
     EXPECT_FALSE(QFile::exists(path + u".2"_s));
     const BoardLogFile fresh = board(u"new1"_s);
-    EXPECT_EQ(numbersOf(fresh), QStringList({u"0"_s}) + range(1, 4));
+    EXPECT_EQ(numbersOf(fresh), QStringList({u"0"_s}) + numberRange(1, 4));
     EXPECT_EQ(fresh.header().numberOfLastMes(), u"4"_s);
     EXPECT_EQ(fresh.header().dateOfLastMes(), fresh.body().last().date());
     EXPECT_EQ(fresh.header().midokuSu(), u"5"_s);

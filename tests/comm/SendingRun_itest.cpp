@@ -5,6 +5,7 @@
 #include "QueuedFiles.h"
 #include "SimulatedRun.h"
 #include "comm/SendStep.h"
+#include "support/BoardLogLists.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
@@ -19,17 +20,6 @@
 using namespace tavrel;
 using namespace tavrel::test;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QStringList fileNames(const QString& folder)
-{
-    QStringList names = QDir(folder).entryList(QDir::Files);
-    names.sort();
-    return names;
-}
-
-} // namespace
 
 class SendingRun : public SimulatedRun
 {

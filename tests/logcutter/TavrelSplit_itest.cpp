@@ -1,6 +1,7 @@
 #include "CutterProcess.h"
 #include "PageMarkup.h"
 #include "store/BoardLogFile.h"
+#include "support/BoardLogLists.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 #include "text/TextEncoding.h"
@@ -12,6 +13,8 @@
 
 using namespace tavrel;
 using tavrel::test::MessageMarkup;
+using tavrel::test::numberRange;
+using tavrel::test::numbersOf;
 using tavrel::test::TempDir;
 
 namespace {
@@ -58,22 +61,6 @@ BoardLogFile storedBoard(const QString& boardTitle, const QStringList& numbers,
     return log;
 }
 
-QStringList range(int first, int last)
-{
-    QStringList numbers;
-    for (int n = first; n <= last; ++n)
-        numbers.append(QString::number(n));
-    return numbers;
-}
-
-QStringList numbersOf(const BoardLogFile& log)
-{
-    QStringList numbers;
-    for (const MessageRecord& record : log.body())
-        numbers.append(record.number());
-    return numbers;
-}
-
 // The backup suffixes present next to the board log file.
 QStringList backupsOf(const QString& boardLogPath)
 {
@@ -113,7 +100,7 @@ TEST(TavrelSplit, BoardScenarios)
          std::nullopt,
          {twenty},
          {},
-         range(1, 20),
+         numberRange(1, 20),
          {{H::MidokuSu, u"20"_qs},
           {H::NumberOfLastMes, u"0"_qs},
           {H::ForumID, u"BRD01"_qs},
@@ -127,7 +114,7 @@ TEST(TavrelSplit, BoardScenarios)
          std::nullopt,
          {twenty, twenty},
          {},
-         range(1, 20),
+         numberRange(1, 20),
          {{H::MidokuSu, u"20"_qs}},
          {}},
         {"duplicates go by the exact number text",
@@ -164,7 +151,7 @@ TEST(TavrelSplit, BoardScenarios)
          }(),
          {page(title, test::numbered(1, 3))},
          {},
-         range(1, 3),
+         numberRange(1, 3),
          {{H::KaigishitsuName, title}, {H::MidokuSu, u"3"_qs}},
          {u".1"_qs},
          true},
@@ -179,7 +166,7 @@ TEST(TavrelSplit, BoardScenarios)
          storedBoard(title, {u"149"_qs, u"150"_qs}, u"150"_qs, u"2004-05-10 00:00:00 +0900"_qs, u"2"_qs),
          {restartPage},
          {u".1"_qs},
-         range(1, 12),
+         numberRange(1, 12),
          {{H::MidokuSu, u"12"_qs},
           {H::NumberOfLastMes, u"0"_qs},
           {H::PostURL, u"http://nb1.example.com/nbbin/nb_wrent_do?bid=BRD01&wr_add=f1&wr_type=M"_qs}},
