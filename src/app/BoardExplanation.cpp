@@ -1,5 +1,6 @@
 #include "app/BoardExplanation.h"
 
+#include "store/AppendableBoardLog.h"
 #include "store/BoardLogFile.h"
 #include "store/ServiceConfiguration.h"
 #include "store/UiTexts.h"
@@ -62,6 +63,22 @@ BoardExplanation::Change BoardExplanation::storeFromPage(const QString& pagePath
     const std::optional<QString> explanation = find(pageFile.readAll(), configuration);
     if (!explanation)
         return Change::None;
+    // Deciding needs the first record only; a big board is read whole only to change it.
+    const std::optional<AppendableBoardLog> stored = AppendableBoardLog::read(boardLogPath);
+    if (!stored || !stored->file().hasBody())
+        return Change::None;
+    QList<MessageRecord> first;
+    if (!stored->keptRecordList().isEmpty()) {
+        std::optional<MessageRecord> record = stored->keptRecord(0);
+        if (!record)
+            return Change::None;
+        first.append(std::move(*record));
+    } else if (!stored->file().body().isEmpty()) {
+        first.append(stored->file().body().first());
+    }
+    if (decide(first, *explanation) == Change::None)
+        return Change::None;
+
     std::optional<BoardLogFile> log = BoardLogFile::read(boardLogPath);
     if (!log || !log->hasBody())
         return Change::None;

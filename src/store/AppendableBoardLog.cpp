@@ -24,10 +24,7 @@ bool AppendableBoardLog::takeKeptRecordsFrom(qsizetype index, QString* error)
     if (index >= m_kept.size())
         return true;
     const qsizetype offset = m_kept[index].offset;
-    // The records from there on, read as the body of a file of their own.
-    const QByteArray document =
-        BoardLogFile().serializedStart() + keptRecords().sliced(offset) + BoardLogFile::writtenEnd();
-    std::optional<BoardLogFile> tail = BoardLogFile::parse(document, error);
+    std::optional<BoardLogFile> tail = parseKept(offset, m_keptSize, error);
     if (!tail || tail->body().size() != m_kept.size() - index)
         return false;
     tail->body().append(std::move(m_file.body()));
@@ -37,6 +34,23 @@ bool AppendableBoardLog::takeKeptRecordsFrom(qsizetype index, QString* error)
     if (m_kept.isEmpty())
         dropKeptRecords();
     return true;
+}
+
+std::optional<MessageRecord> AppendableBoardLog::keptRecord(qsizetype index) const
+{
+    const qsizetype end = index + 1 < m_kept.size() ? m_kept[index + 1].offset : m_keptSize;
+    std::optional<BoardLogFile> one = parseKept(m_kept[index].offset, end, nullptr);
+    if (!one || one->body().size() != 1)
+        return std::nullopt;
+    return std::move(one->body().first());
+}
+
+std::optional<BoardLogFile> AppendableBoardLog::parseKept(qsizetype from, qsizetype to, QString* error) const
+{
+    // The records, read as the body of a file of their own.
+    const QByteArray document =
+        BoardLogFile().serializedStart() + keptRecords().sliced(from, to - from) + BoardLogFile::writtenEnd();
+    return BoardLogFile::parse(document, error);
 }
 
 QByteArrayView AppendableBoardLog::keptRecords() const

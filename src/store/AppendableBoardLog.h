@@ -53,6 +53,8 @@ public:
     qsizetype recordCount() const { return m_kept.size() + m_file.body().size(); }
     // Drops the kept records (the board starts afresh).
     void dropKeptRecords();
+    // The kept record at `index`, read alone; nothing when it cannot be read.
+    std::optional<MessageRecord> keptRecord(qsizetype index) const;
     // Reads the kept records from `index` on into file().body(), in front of the records
     // there; false (and nothing changed) when they cannot be read.
     bool takeKeptRecordsFrom(qsizetype index, QString* error = nullptr);
@@ -65,6 +67,8 @@ private:
     friend class BoardLogReader;
 
     QByteArrayView keptRecords() const;
+    // The kept records between two offsets, as the body of a file of their own.
+    std::optional<BoardLogFile> parseKept(qsizetype from, qsizetype to, QString* error) const;
     // The written form around the kept records: up to them, and after them.
     std::pair<QByteArray, QByteArray> around() const;
 

@@ -127,6 +127,11 @@ TEST(AppendableBoardLog, KeepsWhatSortingNeedsSplitsAnywhereAndStartsAfresh)
     EXPECT_EQ(numbers, (QList<QString>{u"1"_qs, u"007"_qs, u"3"_qs}));
     EXPECT_EQ(log->keptRecordList().at(1).date, u"2004-01-01 10:00:00 +0900"_qs);
     EXPECT_FALSE(log->keptRecordList().at(1).unread);
+    // Any kept record reads alone as it reads in the whole file.
+    const std::optional<BoardLogFile> whole = BoardLogFile::read(path);
+    ASSERT_TRUE(whole);
+    for (qsizetype i = 0; i < 3; ++i)
+        EXPECT_EQ(log->keptRecord(i), std::optional<MessageRecord>(whole->body().at(i)));
 
     // Taking the kept records back as records at any place changes nothing in what is written.
     const QByteArray serialized = log->serialize();
